@@ -1,0 +1,15 @@
+#include "app/Application.h"
+
+#include "framework/Fonts.h"
+
+#include <QApplication>
+
+namespace app {
+
+void prepareApplication() {
+    QApplication::setApplicationName(QStringLiteral("molvanex"));
+    QApplication::setApplicationDisplayName(applicationTitle());
+    framework::installFontSubstitutions();
+}
+
+} // namespace app

@@ -1,0 +1,75 @@
+#include "framework/ErrorGuard.h"
+
+#include "model/Failure.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <new>
+
+namespace framework {
+
+namespace {
+
+ErrorRecorder& recorder() {
+    static ErrorRecorder instance;
+    return instance;
+}
+
+bool& boxOpen() {
+    static bool open = false;
+    return open;
+}
+
+QString messageOf(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Mémoire insuffisante");
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("Erreur inconnue");
+    }
+}
+
+} // namespace
+
+QString errorBoxText(const QString& message) {
+    if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
+        return message + QLatin1Char('.');
+    }
+    return message;
+}
+
+void setErrorRecorder(ErrorRecorder newRecorder) {
+    recorder() = std::move(newRecorder);
+}
+
+void showErrorBox(const QString& message) {
+    const QString text = errorBoxText(message);
+    if (recorder()) {
+        recorder()(text);
+        return;
+    }
+    if (boxOpen()) {
+        std::fprintf(stderr, "molvanex: %s\n", qPrintable(text));
+        return;
+    }
+    boxOpen() = true;
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    box.exec();
+    boxOpen() = false;
+}
+
+void reportException(std::exception_ptr error) noexcept {
+    try {
+        showErrorBox(messageOf(error));
+    } catch (...) {
+        // Showing the box itself failed (no memory left): nothing more can be told to the user.
+        std::fputs("molvanex: an error could not be shown\n", stderr);
+    }
+}
+
+} // namespace framework

@@ -1,0 +1,67 @@
+#pragma once
+// The advancement engine: maximal advancement, limiting reactant, quantities at X, curve samples and
+// axis scaling, as pure functions of numbers (the windows read them from their controls).
+
+#include <vector>
+
+namespace model {
+
+struct Coefficients {
+    double a1 = 1;
+    double a2 = 1;
+    double a3 = 1;
+    double a4 = 0; // 0 when slot 4 is absent
+};
+
+struct Quantities {
+    double q1 = 0;
+    double q2 = 0;
+    double q3 = 0;
+    double q4 = 0;
+};
+
+enum class LimitingReactant { First, Second, Both };
+
+struct Limit {
+    double xmax = 0;
+    LimitingReactant limiting = LimitingReactant::Both;
+};
+
+// xmax = N2 / A2 when N1 / A1 > N2 / A2, else N1 / A1 (a tie takes the first reactant's ratio).
+Limit limitOf(double n1, int a1, double n2, int a2);
+
+// The largest value a bar or a curve reaches: N1, N2 or A3 × xmax (slot 4 is not considered).
+double largestQuantity(double n1, double n2, int a3, double xmax);
+
+struct AxisScaling {
+    double bottomMaximum = 0;   // line chart: 1.2 × xmax
+    double bottomIncrement = 0; // xmax / 10
+    double leftMaximum = 0;     // both charts: largest + 1
+};
+AxisScaling axisScalingOf(double xmax, double largest);
+
+// k × x / divisor with the product formed exactly before the division, so that k = divisor gives x bit
+// for bit. divisor must be positive.
+double scaledAdvancement(long long k, long long divisor, double x);
+
+// X at slider position p (0..100): p × xmax / 100.
+inline double advancementAt(int p, double xmax) {
+    return scaledAdvancement(p, 100, xmax);
+}
+
+Quantities quantitiesAt(double n1, double n2, const Coefficients& a, double x);
+
+// The final state is shown when X equals xmax exactly.
+inline bool isFinalState(double x, double xmax) {
+    return x == xmax;
+}
+
+struct Sample {
+    double x = 0;
+    Quantities quantities;
+};
+
+// For k = 0..p the advancement k × xmax / 100 and the four quantities there; p + 1 samples.
+std::vector<Sample> curveSamples(int p, double xmax, double n1, double n2, const Coefficients& a);
+
+} // namespace model

@@ -1,0 +1,17 @@
+#pragma once
+// Helpers for the widget tests. The test main() has already created the QApplication (offscreen
+// platform, French locale, font substitutions) and routes error boxes to ErrorBoxRecorder.
+
+#include <QString>
+#include <QStringList>
+
+namespace testing_support {
+
+// Messages the error guard would have shown since the last clear(), each exactly as the box shows it.
+class ErrorBoxRecorder {
+public:
+    static QStringList messages();
+    static void clear();
+};
+
+} // namespace testing_support
