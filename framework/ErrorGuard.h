@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 namespace framework {
@@ -34,10 +35,17 @@ template <class Body> void guarded(Body&& body) noexcept {
     }
 }
 
-// A callable for connect(): the handler, run inside guarded().
+// A callable for connect(): the handler, run inside guarded(). A handler that takes no arguments may be
+// connected to a signal that has some.
 template <class Handler> auto guard(Handler handler) {
     return [handler = std::move(handler)](auto&&... args) {
-        guarded([&] { handler(std::forward<decltype(args)>(args)...); });
+        guarded([&] {
+            if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>) {
+                handler(std::forward<decltype(args)>(args)...);
+            } else {
+                handler();
+            }
+        });
     };
 }
 

@@ -1,0 +1,31 @@
+#include "framework/Edit.h"
+
+#include "framework/ErrorGuard.h"
+
+#include <QSignalBlocker>
+
+namespace framework {
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+    connect(this, &QLineEdit::textEdited, this, [this] { guarded([this] { raiseEvent(OnChange, this); }); });
+}
+
+void TEdit::setText(const QString& text) {
+    if (text == QLineEdit::text()) {
+        return;
+    }
+    {
+        const QSignalBlocker blocker(this);
+        QLineEdit::setText(text);
+    }
+    raiseEvent(OnChange, this);
+}
+
+void TEdit::makeDisplayOnly() {
+    setReadOnly(true);
+    setFrame(false);
+    setFocusPolicy(Qt::TabFocus);
+    setTextMargins(0, 0, 0, 0);
+}
+
+} // namespace framework

@@ -1,0 +1,14 @@
+#pragma once
+// Pop-up menu items whose choice runs a handler inside the error guard.
+
+#include <QAction>
+#include <QMenu>
+
+#include <functional>
+
+namespace framework {
+
+QAction* addMenuItem(QMenu* menu, const QString& objectName, const QString& caption, std::function<void()> handler,
+                     bool checkable = false);
+
+} // namespace framework

@@ -1,0 +1,83 @@
+#include "framework/ErrorGuard.h"
+#include "framework/Menu.h"
+#include "framework/Timer.h"
+#include "model/Failure.h"
+#include "support/WidgetTestMain.h"
+
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::ErrorBoxRecorder;
+
+struct TextCase {
+    const char* name;
+    const char* message;
+    const char* shown;
+};
+
+class ErrorBoxText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(ErrorBoxText, FullStopAfterCharactersThatSortAfterThePoint) {
+    EXPECT_EQ(framework::errorBoxText(QString::fromUtf8(GetParam().message)), QString::fromUtf8(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, ErrorBoxText,
+    ::testing::Values(TextCase{"Letter", "'1-2' n'est pas une valeur en virgule flottante correcte",
+                               "'1-2' n'est pas une valeur en virgule flottante correcte."},
+                      TextCase{"AlreadyAStop", "Fini.", "Fini."}, TextCase{"Exclamation", "Stop!", "Stop!"},
+                      TextCase{"Parenthesis", "(mol)", "(mol)"}, TextCase{"Comma", "a,", "a,"},
+                      TextCase{"Digit", "Minimum 0", "Minimum 0."}, TextCase{"Slash", "a/", "a/."},
+                      TextCase{"Accent", "entière", "entière."}, TextCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ErrorGuard : public ::testing::Test {
+protected:
+    void SetUp() override { ErrorBoxRecorder::clear(); }
+};
+
+TEST_F(ErrorGuard, FailureInASlotIsShownOnceAndTheProgramGoesOn) {
+    QPushButton button(QStringLiteral("Valider"));
+    int after = 0;
+    QObject::connect(&button, &QPushButton::clicked, &button, framework::guard([&] {
+                         throw model::ConversionError("'x' n'est pas une valeur entière correcte");
+                     }));
+    QObject::connect(&button, &QPushButton::clicked, &button, [&] { ++after; });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(ErrorBoxRecorder::messages(), QStringList{QStringLiteral("'x' n'est pas une valeur entière correcte.")});
+    EXPECT_EQ(after, 1); // the click's other receivers still ran
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(ErrorBoxRecorder::messages().size(), 2);
+}
+
+TEST_F(ErrorGuard, FailureInATimerTickAndAMenuActionIsShown) {
+    framework::TTimer timer;
+    timer.setInterval(1);
+    int ticks = 0;
+    timer.OnTimer = [&](QObject*) {
+        ++ticks;
+        timer.setEnabled(false);
+        throw model::Failure("tic");
+    };
+    timer.setEnabled(true);
+    QTRY_COMPARE(ticks, 1);
+    QMenu menu;
+    QAction* item = framework::addMenuItem(menu.addMenu(QStringLiteral("Taille")), QStringLiteral("N1"),
+                                           QStringLiteral("1"), [] { throw std::runtime_error("menu"); }, true);
+    item->trigger();
+    EXPECT_EQ(item->objectName(), QStringLiteral("N1"));
+    EXPECT_EQ(ErrorBoxRecorder::messages(), (QStringList{QStringLiteral("tic."), QStringLiteral("menu.")}));
+}
+
+TEST_F(ErrorGuard, OutOfMemoryIsToldInFrench) {
+    framework::guarded([] { throw std::bad_alloc(); });
+    EXPECT_EQ(ErrorBoxRecorder::messages(), QStringList{QStringLiteral("Mémoire insuffisante.")});
+}
+
+} // namespace

@@ -1,0 +1,24 @@
+#pragma once
+// What the secondary windows read from the main window, which holds the current equation in the texts of
+// its controls, and the one value the zoom window writes back (an empty slot-2 coefficient repaired to
+// "1"). Slots are numbered 1 to 4 as in the equation; reactants 1 and 2.
+
+#include <QString>
+
+namespace windows {
+
+class MainFormData {
+public:
+    virtual ~MainFormData() = default;
+
+    virtual QString plainFormula(int slot) const = 0;             // ST1..ST4; empty ST4: slot 4 absent
+    virtual QString coefficientText(int slot) const = 0;          // MaskEdit1..MaskEdit4
+    virtual void setCoefficientText(int slot, const QString& text) = 0;
+    virtual QString zoomMarkupFirstLine(int slot) const = 0;      // first line of T1..T4
+    virtual QString initialQuantityText(int reactant) const = 0;  // MaskEdit11i, MaskEdit22i
+    virtual double initialQuantityValue(int reactant) const = 0;  // their Value (lenient reading)
+    virtual bool seventhEquationChecked() const = 0;              // BevelCheck7
+    virtual double xmax() const = 0;
+};
+
+} // namespace windows
