@@ -1,0 +1,120 @@
+#include "chart/ChartView.h"
+
+#include "framework/ErrorGuard.h"
+#include "framework/LocaleText.h"
+#include "framework/QtColor.h"
+
+#include <QContextMenuEvent>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace chart {
+
+TChartView::TChartView(QWidget* parent)
+    : QWidget(parent) {
+    setLocaleProvider(&framework::numberLocale);
+    setAccessibleName(QStringLiteral("Graphique"));
+}
+
+TChartView::~TChartView() = default;
+
+QSize TChartView::sizeHint() const {
+    return {400, 250};
+}
+
+QSize TChartView::minimumSizeHint() const {
+    return {120, 80};
+}
+
+void TChartView::setPopupMenu(QMenu* menu) {
+    popupMenu_ = menu;
+}
+
+void TChartView::chartChanged() {
+    if (repaintPending_) {
+        return;
+    }
+    repaintPending_ = true;
+    update();
+}
+
+const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixelRatio) {
+    const BackgroundKey key{size,
+                            devicePixelRatio,
+                            gradient().startColor(),
+                            gradient().endColor(),
+                            gradient().direction(),
+                            gradient().visible()};
+    if (key == backgroundKey_ && !background_.isNull()) {
+        return background_;
+    }
+    backgroundKey_ = key;
+    background_ = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    background_.setDevicePixelRatio(devicePixelRatio);
+    QPainter p(&background_);
+    const QRectF area(QPointF(0, 0), QSizeF(size));
+    if (!gradient().visible()) {
+        p.fillRect(area, palette().window());
+        return background_;
+    }
+    QLinearGradient g;
+    switch (gradient().direction()) {
+    case GradientDirection::TopBottom:
+        g = QLinearGradient(area.topLeft(), area.bottomLeft());
+        break;
+    case GradientDirection::LeftRight:
+        g = QLinearGradient(area.topLeft(), area.topRight());
+        break;
+    case GradientDirection::RightLeft:
+        g = QLinearGradient(area.topRight(), area.topLeft());
+        break;
+    }
+    g.setColorAt(0, framework::toQColor(gradient().startColor()));
+    g.setColorAt(1, framework::toQColor(gradient().endColor()));
+    p.fillRect(area, g);
+    return background_;
+}
+
+void TChartView::paintChart(QPainter& painter, const QSize& size) {
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    painter.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
+}
+
+void TChartView::paintEvent(QPaintEvent*) {
+    framework::guarded([&] {
+        repaintPending_ = false;
+        QPainter painter(this);
+        paintChart(painter, size());
+    });
+}
+
+void TChartView::resizeEvent(QResizeEvent*) {
+    framework::guarded([&] { background_ = QImage(); });
+}
+
+void TChartView::mousePressEvent(QMouseEvent* event) {
+    framework::guarded([&] {
+        if (event->button() == Qt::RightButton) {
+            showPopupMenu(event->globalPosition().toPoint());
+        }
+    });
+}
+
+void TChartView::contextMenuEvent(QContextMenuEvent* event) {
+    // A right-click has already shown the menu on the press; the menu key comes here only.
+    framework::guarded([&] {
+        if (event->reason() != QContextMenuEvent::Mouse) {
+            showPopupMenu(mapToGlobal(rect().center()));
+        }
+    });
+}
+
+void TChartView::showPopupMenu(const QPoint& globalPos) {
+    if (popupMenu_) {
+        popupMenu_->popup(globalPos);
+    }
+}
+
+} // namespace chart

@@ -1,0 +1,57 @@
+#pragma once
+// The chart as a widget: it is the chart model (configure and fill it directly, every change repaints)
+// and paints it with QPainter: gradient background, title block, axes with their labels and titles,
+// 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given.
+
+#include "chart/ChartModel.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QMenu;
+
+namespace chart {
+
+class TChartView : public QWidget, public ChartModel {
+    Q_OBJECT
+public:
+    explicit TChartView(QWidget* parent = nullptr);
+    ~TChartView() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // The menu shown on right-click; the view does not own it (nullptr: none).
+    void setPopupMenu(QMenu* menu);
+    QMenu* popupMenu() const { return popupMenu_; }
+
+    // Paints the chart as the widget shows it, at the painter's origin in a rectangle of that size. Mark
+    // callbacks run during it, as they do during a paint event.
+    void paintChart(QPainter& painter, const QSize& size);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void chartChanged() override;
+
+private:
+    void showPopupMenu(const QPoint& globalPos);
+    const QImage& backgroundPicture(const QSize& size, qreal devicePixelRatio);
+
+    QMenu* popupMenu_ = nullptr;
+    bool repaintPending_ = false;
+    QImage background_;
+    struct BackgroundKey {
+        QSize size;
+        qreal devicePixelRatio = 0;
+        TColor start = framework::clNone;
+        TColor end = framework::clNone;
+        GradientDirection direction = GradientDirection::TopBottom;
+        bool visible = false;
+        friend bool operator==(const BackgroundKey&, const BackgroundKey&) = default;
+    } backgroundKey_;
+};
+
+} // namespace chart
