@@ -42,3 +42,20 @@ fuzz:
 		-DMOLVANEX_FUZZ=ON -DMOLVANEX_BUILD_TESTS=OFF -DMOLVANEX_BUILD_BENCH=OFF > /dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target molvanex_fuzz_targets
 	@scripts/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# A Debian package built with CPack, unpacked into a fresh tree and validated.
+PACKAGE_BUILD ?= build-package
+.PHONY: package
+package:
+	@scripts/install-deps.sh build package
+	@cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+		-DMOLVANEX_BUILD_TESTS=OFF -DMOLVANEX_BUILD_BENCH=OFF > /dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target molvanex
+	@cd $(PACKAGE_BUILD) && cpack -G DEB > /dev/null
+	@scripts/check-package.sh $$(ls -t $(PACKAGE_BUILD)/molvanex_*.deb | head -1)
+
+# Every benchmark in one table, each figure beside its baseline from the same run.
+.PHONY: bench
+bench: build
+	@scripts/install-deps.sh bench
+	@scripts/bench.sh $(BUILD)

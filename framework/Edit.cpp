@@ -6,7 +6,8 @@
 
 namespace framework {
 
-TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+TEdit::TEdit(QWidget* parent)
+    : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, [this] { guarded([this] { raiseEvent(OnChange, this); }); });
 }
 

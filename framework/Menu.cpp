@@ -4,12 +4,13 @@
 
 namespace framework {
 
-QAction* addMenuItem(QMenu* menu, const QString& objectName, const QString& caption, std::function<void()> handler,
-                     bool checkable) {
+QAction* addMenuItem(QMenu* menu, const QString& objectName, const QString& caption,
+                     std::function<void()> handler, bool checkable) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(objectName);
     action->setCheckable(checkable);
-    QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] { guarded(handler); });
+    QObject::connect(action, &QAction::triggered, action,
+                     [handler = std::move(handler)] { guarded(handler); });
     return action;
 }
 

@@ -8,7 +8,7 @@
 
 namespace framework {
 
-QAction* addMenuItem(QMenu* menu, const QString& objectName, const QString& caption, std::function<void()> handler,
-                     bool checkable = false);
+QAction* addMenuItem(QMenu* menu, const QString& objectName, const QString& caption,
+                     std::function<void()> handler, bool checkable = false);
 
 } // namespace framework

@@ -8,7 +8,10 @@
 namespace framework {
 
 TShape::TShape(Kind kind, TColor brush, TColor pen, QWidget* parent)
-    : QWidget(parent), kind_(kind), brush_(brush), pen_(pen) {
+    : QWidget(parent)
+    , kind_(kind)
+    , brush_(brush)
+    , pen_(pen) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

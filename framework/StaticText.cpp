@@ -2,12 +2,16 @@
 
 namespace framework {
 
-TStaticText::TStaticText(QWidget* parent) : QLabel(parent) {
+TStaticText::TStaticText(QWidget* parent)
+    : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-TStaticText::TStaticText(const QString& caption, QWidget* parent) : TStaticText(parent) { setCaption(caption); }
+TStaticText::TStaticText(const QString& caption, QWidget* parent)
+    : TStaticText(parent) {
+    setCaption(caption);
+}
 
 void TStaticText::setCaption(const QString& caption) {
     if (caption == text()) {

@@ -4,7 +4,8 @@
 
 namespace framework {
 
-TTimer::TTimer(QObject* parent) : QObject(parent) {
+TTimer::TTimer(QObject* parent)
+    : QObject(parent) {
     timer_.setInterval(1000);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { guarded([this] { raiseEvent(OnTimer, this); }); });
@@ -21,6 +22,8 @@ void TTimer::setEnabled(bool enabled) {
     }
 }
 
-void TTimer::setInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+void TTimer::setInterval(int milliseconds) {
+    timer_.setInterval(milliseconds);
+}
 
 } // namespace framework

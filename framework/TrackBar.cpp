@@ -6,7 +6,8 @@
 
 namespace framework {
 
-TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
+TTrackBar::TTrackBar(QWidget* parent)
+    : QSlider(Qt::Horizontal, parent) {
     setRange(0, 10);
     setTickPosition(QSlider::TicksBelow);
     setTickInterval(1);
@@ -27,6 +28,8 @@ void TTrackBar::setPosition(int position) {
     raiseEvent(OnChange, this);
 }
 
-void TTrackBar::userChanged() { raiseEvent(OnChange, this); }
+void TTrackBar::userChanged() {
+    raiseEvent(OnChange, this);
+}
 
 } // namespace framework
