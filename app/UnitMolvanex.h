@@ -1,14 +1,285 @@
 #pragma once
-// The main window, Fiche_molvanex.
+// The main window, Fiche_molvanex: the preset selector, the equation line, the state table, the two
+// charts, the evolution slider and the button column. The current equation lives in the texts of its
+// controls (the hidden ST1..ST4, MaskEdit1..MaskEdit4 and T1..T4 are pure storage), and xmax in the
+// window; the secondary windows read both through MainFormData.
 
+#include "windows/MainFormData.h"
+
+#include <QRect>
 #include <QWidget>
+
+#include <array>
+#include <functional>
+#include <string>
+
+class QAction;
+class QMenu;
+class QTabWidget;
+
+namespace chart {
+class TChartView;
+class BarSeries;
+class LineSeries;
+} // namespace chart
+
+namespace controls {
+class TBevelCheck;
+class TFlatButton;
+class TFloatSpinEdit;
+class TGlyphButton;
+class TMarkupLabel;
+} // namespace controls
+
+namespace framework {
+class TEdit;
+class TShape;
+class TStaticText;
+class TTimer;
+class TTrackBar;
+} // namespace framework
 
 namespace app {
 
-class TFiche_molvanex : public QWidget {
+class TFiche_molvanex : public QWidget, public windows::MainFormData {
     Q_OBJECT
 public:
-    explicit TFiche_molvanex(QWidget* parent = nullptr);
+    // The desktop's work area, which the window fills; by default that of the screen it is shown on.
+    using WorkArea = std::function<QRect()>;
+
+    explicit TFiche_molvanex(QWidget* parent = nullptr, WorkArea workArea = {});
+    ~TFiche_molvanex() override;
+
+    // MainFormData
+    QString plainFormula(int slot) const override;
+    QString coefficientText(int slot) const override;
+    void setCoefficientText(int slot, const QString& text) override;
+    QString zoomMarkupFirstLine(int slot) const override;
+    QString initialQuantityText(int reactant) const override;
+    double initialQuantityValue(int reactant) const override;
+    bool seventhEquationChecked() const override;
+    double xmax() const override { return xmax_; }
+
+    // Creation and activation.
+    void FormCreate();
+    void FormActivate();
+
+    // Equation selection and initial state.
+    void BevelCheck1Click();
+    void BevelCheck2Click();
+    void BevelCheck3Click();
+    void BevelCheck4Click();
+    void BevelCheck5Click();
+    void BevelCheck6Click();
+    void BevelCheck7Click();
+    void BtnInitialClick();
+    void BtnCuOClick();
+    void BtnAlSClick();
+    void BtnH2SClick();
+    void BtnH2Click();
+    void BtnFeClick();
+    void BtnHAClick();
+    void initialise_graphe();
+    void TableauCreate();
+    void MaskEdit11iChange();
+    void BtnInitialisationClick();
+
+    // Evolution slider, state display and charts.
+    void reactiflimitant();
+    void BarEvolutionChange();
+    void Series1GetMarkText(int valueIndex, std::string& markText);
+    void N1Click();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+    void N5Click();
+    void N01Click();
+    void N02Click();
+    void N03Click();
+    void N04Click();
+    void N05Click();
+    void N1gClick();
+
+    // Simulation.
+    void Timer1Timer();
+    void GlyphButton1Click();
+    void GlyphButton4Click();
+
+    // Secondary windows, the guide and quitting.
+    void BtnZoomClick();
+    void FlatButton3Click();
+    void GlyphButton3Click();
+    void btnproposClick();
+    void FlatButton2Click();
+    void FlatButton1Click();
+
+    // Controls, as the form names them.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+
+    controls::TBevelCheck* BevelCheck1 = nullptr;
+    controls::TBevelCheck* BevelCheck2 = nullptr;
+    controls::TBevelCheck* BevelCheck3 = nullptr;
+    controls::TBevelCheck* BevelCheck4 = nullptr;
+    controls::TBevelCheck* BevelCheck5 = nullptr;
+    controls::TBevelCheck* BevelCheck6 = nullptr;
+    controls::TBevelCheck* BevelCheck7 = nullptr;
+    controls::TMarkupLabel* Titre1 = nullptr;
+    controls::TMarkupLabel* MarkupLabel1 = nullptr;
+    controls::TMarkupLabel* MarkupLabel2 = nullptr;
+    controls::TMarkupLabel* MarkupLabel3 = nullptr;
+    controls::TMarkupLabel* MarkupLabel4 = nullptr;
+    controls::TMarkupLabel* MarkupLabel5 = nullptr;
+    controls::TMarkupLabel* MarkupLabel6 = nullptr;
+
+    framework::TShape* Shape3 = nullptr;
+    controls::TMarkupLabel* Reactifs = nullptr;
+    framework::TStaticText* StaticText11 = nullptr;
+    controls::TMarkupLabel* Produits = nullptr;
+
+    framework::TShape* Shape1 = nullptr;
+    framework::TShape* Shape2 = nullptr;
+    framework::TShape* Shape5 = nullptr;
+    framework::TShape* Shape6 = nullptr;
+    framework::TShape* Shape7 = nullptr;
+    framework::TShape* Shape8 = nullptr;
+    framework::TShape* Shape9 = nullptr;
+    framework::TShape* Shape10 = nullptr;
+    framework::TShape* Shape11 = nullptr;
+    framework::TShape* Shape12 = nullptr;
+    framework::TShape* Shape13 = nullptr;
+    framework::TShape* Shape14 = nullptr;
+    framework::TShape* Shape15 = nullptr;
+    framework::TShape* Shape16 = nullptr;
+    framework::TShape* Shape17 = nullptr;
+    framework::TShape* Shape18 = nullptr;
+    framework::TShape* Shape19 = nullptr;
+
+    framework::TStaticText* StaticText4 = nullptr;
+    framework::TStaticText* StaticText1 = nullptr;
+    framework::TStaticText* StaticText15 = nullptr;
+    framework::TStaticText* StaticText2 = nullptr;
+    framework::TStaticText* StaticText6 = nullptr;
+    framework::TEdit* MaskEditX = nullptr;
+    controls::TMarkupLabel* STX = nullptr;
+
+    controls::TMarkupLabel* ST111 = nullptr;
+    controls::TMarkupLabel* ST222 = nullptr;
+    controls::TMarkupLabel* ST33 = nullptr;
+    controls::TMarkupLabel* ST44 = nullptr;
+    controls::TFloatSpinEdit* MaskEdit11i = nullptr;
+    controls::TFloatSpinEdit* MaskEdit22i = nullptr;
+    framework::TStaticText* Initial3 = nullptr;
+    framework::TStaticText* Initial4 = nullptr;
+    framework::TStaticText* STEquation1 = nullptr;
+    framework::TStaticText* STEquation2 = nullptr;
+    framework::TStaticText* STEquation3 = nullptr;
+    framework::TStaticText* STEquation4 = nullptr;
+    framework::TEdit* MaskEdit11 = nullptr;
+    framework::TEdit* MaskEdit22 = nullptr;
+    framework::TEdit* MaskEdit33 = nullptr;
+    framework::TEdit* MaskEdit44 = nullptr;
+    framework::TStaticText* STFinal1 = nullptr;
+    framework::TStaticText* STFinal2 = nullptr;
+    framework::TStaticText* STFinal3 = nullptr;
+    framework::TStaticText* STFinal4 = nullptr;
+
+    // Storage of the current equation, never visible.
+    framework::TStaticText* ST1 = nullptr;
+    framework::TStaticText* ST2 = nullptr;
+    framework::TStaticText* ST3 = nullptr;
+    framework::TStaticText* ST4 = nullptr;
+    framework::TStaticText* MaskEdit1 = nullptr;
+    framework::TEdit* MaskEdit2 = nullptr;
+    framework::TEdit* MaskEdit3 = nullptr;
+    framework::TEdit* MaskEdit4 = nullptr;
+    controls::TMarkupLabel* T1 = nullptr;
+    controls::TMarkupLabel* T2 = nullptr;
+    controls::TMarkupLabel* T3 = nullptr;
+    controls::TMarkupLabel* T4 = nullptr;
+
+    chart::TChartView* Chart1 = nullptr;
+    chart::BarSeries* Series1 = nullptr;
+    chart::TChartView* Chart2 = nullptr;
+    chart::LineSeries* Series2 = nullptr;
+    chart::LineSeries* Series3 = nullptr;
+    chart::LineSeries* Series4 = nullptr;
+    chart::LineSeries* Series5 = nullptr;
+
+    QMenu* PopupMenuGraduations = nullptr;
+    QAction* N01 = nullptr;
+    QAction* N02 = nullptr;
+    QAction* N03 = nullptr;
+    QAction* N04 = nullptr;
+    QAction* N05 = nullptr;
+    QAction* N1g = nullptr;
+    QMenu* MenuGraphe = nullptr;
+    QMenu* Tailledesdroites = nullptr;
+    QAction* N1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* N5 = nullptr;
+    QMenu* Echelledegraduations = nullptr;
+    QAction* N012 = nullptr;
+    QAction* N022 = nullptr;
+    QAction* N032 = nullptr;
+    QAction* N042 = nullptr;
+    QAction* N052 = nullptr;
+    QAction* N1g2 = nullptr;
+
+    controls::TGlyphButton* BtnInitialisation = nullptr;
+    controls::TGlyphButton* GlyphButton1 = nullptr;
+    controls::TGlyphButton* GlyphButton4 = nullptr;
+    controls::TGlyphButton* GlyphButton2 = nullptr;
+    framework::TTrackBar* BarEvolution = nullptr;
+    controls::TFlatButton* FlatButton3 = nullptr;
+    controls::TFlatButton* btnpropos = nullptr;
+    controls::TFlatButton* FlatButton2 = nullptr;
+    controls::TFlatButton* FlatButton1 = nullptr;
+    controls::TGlyphButton* GlyphButton3 = nullptr;
+
+    framework::TTimer* Timer1 = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // How the state at the slider position is written: the slider handler and the simulation step
+    // differ in two formats and in where the slot-4 quantity is written.
+    enum class StateWriter { Slider, Simulation };
+
+    void buildPage();
+    void buildPresetSelector();
+    void buildEquationBand();
+    void buildStateTable();
+    void buildStorage();
+    void buildCharts();
+    void buildMenus();
+    void buildButtonColumn();
+    void connectEvents();
+
+    void presetBoxClicked(int number);
+    void loadPreset(int number);
+    void showStateAtSlider(StateWriter writer);
+    void fillBars(double q1, double q2, double q3, double q4);
+    void setGraduation(int index);
+    void setLineWidth(int pixels);
+    void fitToWorkArea();
+    void sizeCharts();
+    void placeInitialStateTitle();
+
+    bool slot4Present() const;
+
+    WorkArea workArea_;
+    bool fittedToWorkArea_ = false;
+    double xmax_ = 0;
+    std::array<controls::TBevelCheck*, 7> presetBoxes_{};
+    std::array<QAction*, 6> graduationItems_{};
+    std::array<QAction*, 6> graduationItems2_{};
+    std::array<QAction*, 5> lineWidthItems_{};
 };
 
 } // namespace app
