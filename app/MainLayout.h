@@ -64,7 +64,7 @@ inline constexpr std::array<PresetPlace, 7> presetPlaces{{
 }};
 
 // The teal bands: the equation line and the state table's background.
-inline constexpr Bounds equationBand{24, 36, 657, 59};    // Shape3, black outline
+inline constexpr Bounds equationBand{24, 36, 657, 59};     // Shape3, black outline
 inline constexpr Bounds tableBackground{24, 96, 657, 155}; // Shape1, teal outline
 inline constexpr Place reactantsSide{32, 48};
 inline constexpr Bounds equationArrow{324, 48, 27, 32};

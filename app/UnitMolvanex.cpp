@@ -8,6 +8,7 @@
 #include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/GlyphBtn.h"
+#include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
 #include "framework/Edit.h"
 #include "framework/ErrorGuard.h"
@@ -38,8 +39,8 @@ namespace app {
 namespace {
 
 using framework::fromQ;
-using framework::toQ;
 using framework::TColor;
+using framework::toQ;
 
 constexpr int sliderMaximum = 100;
 constexpr int simulationInterval = 100; // ms per step
@@ -52,8 +53,9 @@ constexpr int chartHeightAllowance = 300; // the window's height less the charts
 constexpr int normalMarksPoints = 11;
 constexpr int smallMarksPoints = 10; // the long formulas of the seventh equation
 constexpr std::array<double, 6> graduations{0.1, 0.2, 0.3, 0.4, 0.5, 1.0};
-const std::array<QString, 6> graduationCaptions{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
-                                                QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1")};
+const std::array<QString, 6> graduationCaptions{QStringLiteral("0,1"), QStringLiteral("0,2"),
+                                                QStringLiteral("0,3"), QStringLiteral("0,4"),
+                                                QStringLiteral("0,5"), QStringLiteral("1")};
 constexpr int initialGraduation = 4; // 0,5
 constexpr int initialLineWidth = 2;
 
@@ -105,8 +107,27 @@ void appendMarkup(controls::TMarkupLabel* label, const QString& markup) {
 }
 
 QString firstMarkupLine(const controls::TMarkupLabel* label) {
-    const QStringList lines = label->HTMLText().strings();
+    const QStringList& lines = label->HTMLText().lines();
     return lines.isEmpty() ? QString() : lines.first();
+}
+
+controls::SurfaceFont surfaceFontOf(const layout::FontSpec& spec, TColor color) {
+    controls::SurfaceFont font;
+    font.name = QString::fromLatin1(spec.face);
+    font.pixelSize = spec.pixelSize;
+    font.bold = spec.bold;
+    font.underline = spec.underline;
+    font.color = color;
+    return font;
+}
+
+// Every markup label of the window sizes itself to its text.
+controls::TMarkupLabel* markupLabel(QWidget* parent, const char* name, const controls::SurfaceFont& font) {
+    auto* label = new controls::TMarkupLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setSurfaceFont(font);
+    label->setAutoSizing(true);
+    return label;
 }
 
 // A value written into a display-only field is shown from its first character, so that a long G15
@@ -206,27 +227,32 @@ void TFiche_molvanex::buildPage() {
 
 void TFiche_molvanex::buildPresetSelector() {
     presetBoxes_ = {
-        BevelCheck1 = new controls::TBevelCheck(TabSheet1), BevelCheck2 = new controls::TBevelCheck(TabSheet1),
-        BevelCheck3 = new controls::TBevelCheck(TabSheet1), BevelCheck4 = new controls::TBevelCheck(TabSheet1),
-        BevelCheck5 = new controls::TBevelCheck(TabSheet1), BevelCheck6 = new controls::TBevelCheck(TabSheet1),
+        BevelCheck1 = new controls::TBevelCheck(TabSheet1),
+        BevelCheck2 = new controls::TBevelCheck(TabSheet1),
+        BevelCheck3 = new controls::TBevelCheck(TabSheet1),
+        BevelCheck4 = new controls::TBevelCheck(TabSheet1),
+        BevelCheck5 = new controls::TBevelCheck(TabSheet1),
+        BevelCheck6 = new controls::TBevelCheck(TabSheet1),
         BevelCheck7 = new controls::TBevelCheck(TabSheet1),
     };
-    const std::array<controls::TMarkupLabel**, 7> titles{&Titre1,       &MarkupLabel1, &MarkupLabel2, &MarkupLabel3,
-                                                         &MarkupLabel4, &MarkupLabel5, &MarkupLabel6};
-    const std::array<const char*, 7> titleNames{"Titre1",       "MarkupLabel1", "MarkupLabel2", "MarkupLabel3",
-                                                "MarkupLabel4", "MarkupLabel5", "MarkupLabel6"};
+    const std::array<controls::TMarkupLabel**, 7> titles{
+        &Titre1, &MarkupLabel1, &MarkupLabel2, &MarkupLabel3, &MarkupLabel4, &MarkupLabel5, &MarkupLabel6};
+    const std::array<const char*, 7> titleNames{"Titre1",       "MarkupLabel1", "MarkupLabel2",
+                                                "MarkupLabel3", "MarkupLabel4", "MarkupLabel5",
+                                                "MarkupLabel6"};
     for (std::size_t i = 0; i < presetBoxes_.size(); ++i) {
         const layout::PresetPlace& where = layout::presetPlaces[i];
         const model::Preset& preset = model::presetCatalogue()[i];
         controls::TBevelCheck* box = presetBoxes_[i];
         box->setObjectName(QStringLiteral("BevelCheck%1").arg(i + 1));
-        box->setGeometry(where.checkLeft, layout::presetTop, layout::presetCheckWidth, layout::presetCheckHeight);
+        box->setGeometry(where.checkLeft, layout::presetTop, layout::presetCheckWidth,
+                         layout::presetCheckHeight);
         box->setAccessibleName(QStringLiteral("Équation %1").arg(QString::fromUtf8(equationNames[i])));
 
-        auto* title = new controls::TMarkupLabel(TabSheet1);
+        auto* title =
+            markupLabel(TabSheet1, titleNames[i], surfaceFontOf(layout::presetTitleFont, framework::clBlack));
         *titles[i] = title;
-        title->setObjectName(QString::fromLatin1(titleNames[i]));
-        title->setFont(fontOf(layout::presetTitleFont));
+        title->setAccessibleName(box->accessibleName());
         title->move(where.titleLeft, where.titleTop);
         setMarkup(title, toQ(preset.title));
     }
@@ -241,9 +267,8 @@ void TFiche_molvanex::buildEquationBand() {
     Shape3->setObjectName(QStringLiteral("Shape3"));
     place(Shape3, layout::equationBand);
 
-    const QFont equationFont = fontOf(layout::equationFont);
-    Reactifs = new controls::TMarkupLabel(TabSheet1);
-    Reactifs->setObjectName(QStringLiteral("Reactifs"));
+    const controls::SurfaceFont equationFont = surfaceFontOf(layout::equationFont, layout::tableTextColor);
+    Reactifs = markupLabel(TabSheet1, "Reactifs", equationFont);
     Reactifs->setAccessibleName(QStringLiteral("Réactifs"));
     Reactifs->setParamColor(framework::clTeal);
     place(Reactifs, layout::reactantsSide);
@@ -256,15 +281,12 @@ void TFiche_molvanex::buildEquationBand() {
     place(StaticText11, layout::equationArrow);
     StaticText11->setAccessibleName(QStringLiteral("donnent"));
 
-    Produits = new controls::TMarkupLabel(TabSheet1);
-    Produits->setObjectName(QStringLiteral("Produits"));
+    StaticText11->setFont(fontOf(layout::equationFont));
+    setColors(StaticText11, layout::tableTextColor, layout::tableColor);
+
+    Produits = markupLabel(TabSheet1, "Produits", equationFont);
     Produits->setAccessibleName(QStringLiteral("Produits"));
     place(Produits, layout::productsSide);
-
-    for (QWidget* part : std::initializer_list<QWidget*>{Reactifs, StaticText11, Produits}) {
-        part->setFont(equationFont);
-        setColors(part, layout::tableTextColor, layout::tableColor);
-    }
 }
 
 void TFiche_molvanex::buildStateTable() {
@@ -278,7 +300,9 @@ void TFiche_molvanex::buildStateTable() {
         shape->setObjectName(QString::fromLatin1(cell.name));
         place(shape, cell.bounds);
     }
-    const auto shape = [this](const char* name) { return TabSheet1->findChild<framework::TShape*>(QLatin1String(name)); };
+    const auto shape = [this](const char* name) {
+        return TabSheet1->findChild<framework::TShape*>(QLatin1String(name));
+    };
     Shape2 = shape("Shape2");
     Shape5 = shape("Shape5");
     Shape6 = shape("Shape6");
@@ -317,18 +341,14 @@ void TFiche_molvanex::buildStateTable() {
         field->setText(QStringLiteral("0"));
         return field;
     };
-    const auto markup = [&](const char* name, const QFont& font) {
-        auto* label = new controls::TMarkupLabel(TabSheet1);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setFont(font);
-        setColors(label, layout::tableTextColor, layout::tableColor);
-        return label;
+    const auto markup = [&](const char* name, const layout::FontSpec& font) {
+        return markupLabel(TabSheet1, name, surfaceFontOf(font, layout::tableTextColor));
     };
 
     // Row titles; the first one belongs to the window and is drawn over the page.
     StaticText4 = text(this, "StaticText4", QStringLiteral("Etat initial (mol)"), fixedFont);
-    StaticText1 = text(TabSheet1, "StaticText1", QStringLiteral("Etat au cours de la transformation (mol)"),
-                       fixedFont);
+    StaticText1 =
+        text(TabSheet1, "StaticText1", QStringLiteral("Etat au cours de la transformation (mol)"), fixedFont);
     StaticText1->setWordWrap(true);
     StaticText1->setAutoSize(false);
     place(StaticText1, layout::duringTransformationTitle);
@@ -343,17 +363,17 @@ void TFiche_molvanex::buildStateTable() {
     place(StaticText6, layout::xInitial);
     MaskEditX = display("MaskEditX", QStringLiteral("Avancement X au cours de la transformation (mol)"));
     place(MaskEditX, layout::xDuring);
-    STX = markup("STX", boldFont);
+    STX = markup("STX", layout::boldValueFont);
     STX->setAccessibleName(QStringLiteral("Avancement maximal"));
     place(STX, layout::xFinal);
     STX->hide();
 
     // Species columns.
     const auto& columns = layout::slotColumns;
-    ST111 = markup("ST111", valueFont);
-    ST222 = markup("ST222", valueFont);
-    ST33 = markup("ST33", valueFont);
-    ST44 = markup("ST44", valueFont);
+    ST111 = markup("ST111", layout::valueFont);
+    ST222 = markup("ST222", layout::valueFont);
+    ST33 = markup("ST33", layout::valueFont);
+    ST44 = markup("ST44", layout::valueFont);
     const std::array<controls::TMarkupLabel*, 4> heads{ST111, ST222, ST33, ST44};
     for (std::size_t i = 0; i < heads.size(); ++i) {
         place(heads[i], columns[i].head);
@@ -369,7 +389,8 @@ void TFiche_molvanex::buildStateTable() {
         field->setMaxValue(50);
         field->setMinValue(0);
         field->setValue(5);
-        field->setGeometry(where.left, where.top, layout::initialQuantityWidth, layout::initialQuantityHeight);
+        field->setGeometry(where.left, where.top, layout::initialQuantityWidth,
+                           layout::initialQuantityHeight);
         return field;
     };
     MaskEdit11i = initialField("MaskEdit11i", columns[0].initial);
@@ -380,7 +401,8 @@ void TFiche_molvanex::buildStateTable() {
     place(Initial4, columns[3].initial);
     Initial4->hide();
 
-    const std::array<const char*, 4> expressionNames{"STEquation1", "STEquation2", "STEquation3", "STEquation4"};
+    const std::array<const char*, 4> expressionNames{"STEquation1", "STEquation2", "STEquation3",
+                                                     "STEquation4"};
     const std::array<framework::TStaticText**, 4> expressions{&STEquation1, &STEquation2, &STEquation3,
                                                               &STEquation4};
     const std::array<const char*, 4> quantityNames{"MaskEdit11", "MaskEdit22", "MaskEdit33", "MaskEdit44"};
@@ -391,8 +413,8 @@ void TFiche_molvanex::buildStateTable() {
         auto* expression = text(TabSheet1, expressionNames[i], QString(), valueFont);
         expression->setAutoSize(false);
         expression->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        expression->setGeometry(columns[i].expression.left, columns[i].expression.top, layout::expressionWidth,
-                                layout::expressionHeight);
+        expression->setGeometry(columns[i].expression.left, columns[i].expression.top,
+                                layout::expressionWidth, layout::expressionHeight);
         *expressions[i] = expression;
 
         auto* quantity = display(quantityNames[i], QString());
@@ -420,8 +442,7 @@ void TFiche_molvanex::buildStorage() {
         return field;
     };
     const auto zoom = [this](const char* name) {
-        auto* label = new controls::TMarkupLabel(TabSheet1);
-        label->setObjectName(QString::fromLatin1(name));
+        auto* label = markupLabel(TabSheet1, name, surfaceFontOf(layout::valueFont, framework::clBlack));
         label->hide();
         return label;
     };
@@ -471,8 +492,9 @@ void TFiche_molvanex::buildMenus() {
         std::array<QAction*, 6> items{};
         for (std::size_t i = 0; i < items.size(); ++i) {
             const Handler handler = graduationHandlers[i];
-            items[i] = framework::addMenuItem(menu, QString::fromLatin1(names[i]), graduationCaptions[i],
-                                              [this, handler] { (this->*handler)(); }, true);
+            items[i] = framework::addMenuItem(
+                menu, QString::fromLatin1(names[i]), graduationCaptions[i],
+                [this, handler] { (this->*handler)(); }, true);
         }
         return items;
     };
@@ -496,9 +518,9 @@ void TFiche_molvanex::buildMenus() {
                                                &TFiche_molvanex::N5Click};
     for (std::size_t i = 0; i < widthHandlers.size(); ++i) {
         const Handler handler = widthHandlers[i];
-        lineWidthItems_[i] = framework::addMenuItem(Tailledesdroites, QStringLiteral("N%1").arg(i + 1),
-                                                    QString::number(i + 1), [this, handler] { (this->*handler)(); },
-                                                    true);
+        lineWidthItems_[i] = framework::addMenuItem(
+            Tailledesdroites, QStringLiteral("N%1").arg(i + 1), QString::number(i + 1),
+            [this, handler] { (this->*handler)(); }, true);
     }
     N1 = lineWidthItems_[0];
     N2 = lineWidthItems_[1];
@@ -507,7 +529,8 @@ void TFiche_molvanex::buildMenus() {
     N5 = lineWidthItems_[4];
     Echelledegraduations = MenuGraphe->addMenu(QStringLiteral("Echelle de graduations"));
     Echelledegraduations->setObjectName(QStringLiteral("Echelledegraduations"));
-    graduationItems2_ = addGraduations(Echelledegraduations, {"N012", "N022", "N032", "N042", "N052", "N1g2"});
+    graduationItems2_ =
+        addGraduations(Echelledegraduations, {"N012", "N022", "N032", "N042", "N052", "N1g2"});
     N012 = graduationItems2_[0];
     N022 = graduationItems2_[1];
     N032 = graduationItems2_[2];
@@ -532,7 +555,8 @@ void TFiche_molvanex::buildButtonColumn() {
         place(button, where);
         return button;
     };
-    BtnInitialisation = glyphButton("BtnInitialisation", QStringLiteral("Initialisation"), layout::initialisationButton);
+    BtnInitialisation =
+        glyphButton("BtnInitialisation", QStringLiteral("Initialisation"), layout::initialisationButton);
     GlyphButton1 = glyphButton("GlyphButton1", QStringLiteral("Simulation"), layout::simulationButton);
     GlyphButton4 = glyphButton("GlyphButton4", QStringLiteral("Arrêt"), layout::stopButton);
     GlyphButton2 = glyphButton("GlyphButton2", QStringLiteral("Zoom"), layout::zoomButton);
@@ -562,22 +586,25 @@ void TFiche_molvanex::buildButtonColumn() {
         place(button, where);
         return button;
     };
-    FlatButton3 = flatButton("FlatButton3", QStringLiteral("Tableau mesures"), layout::measurementTableButton, true);
+    FlatButton3 =
+        flatButton("FlatButton3", QStringLiteral("Tableau mesures"), layout::measurementTableButton, true);
     btnpropos = flatButton("btnpropos", QStringLiteral("A propos"), layout::aboutButton, true);
     FlatButton2 = flatButton("FlatButton2", QStringLiteral("Mode d'emploi"), layout::guideButton, true);
     FlatButton2->setColorOverCaption(framework::clNavy);
     FlatButton1 = flatButton("FlatButton1", QStringLiteral("Quitter"), layout::quitButton, false);
     FlatButton1->setColorBorder(layout::quitButtonBorder);
 
-    GlyphButton3 = glyphButton("GlyphButton3", QStringLiteral("Nouvelle équation"), layout::newEquationButton);
+    GlyphButton3 =
+        glyphButton("GlyphButton3", QStringLiteral("Nouvelle équation"), layout::newEquationButton);
     GlyphButton3->hide();
 }
 
 void TFiche_molvanex::connectEvents() {
-    const std::array<Handler, 7> boxClicks{&TFiche_molvanex::BevelCheck1Click, &TFiche_molvanex::BevelCheck2Click,
-                                           &TFiche_molvanex::BevelCheck3Click, &TFiche_molvanex::BevelCheck4Click,
-                                           &TFiche_molvanex::BevelCheck5Click, &TFiche_molvanex::BevelCheck6Click,
-                                           &TFiche_molvanex::BevelCheck7Click};
+    const std::array<Handler, 7> boxClicks{
+        &TFiche_molvanex::BevelCheck1Click, &TFiche_molvanex::BevelCheck2Click,
+        &TFiche_molvanex::BevelCheck3Click, &TFiche_molvanex::BevelCheck4Click,
+        &TFiche_molvanex::BevelCheck5Click, &TFiche_molvanex::BevelCheck6Click,
+        &TFiche_molvanex::BevelCheck7Click};
     for (std::size_t i = 0; i < presetBoxes_.size(); ++i) {
         const Handler handler = boxClicks[i];
         presetBoxes_[i]->OnClick = [this, handler](QObject*) { (this->*handler)(); };
@@ -665,8 +692,8 @@ void TFiche_molvanex::fitToWorkArea() {
     // The outer frame, once the desktop has given the window one, stays inside the work area too.
     const QRect outer = frameGeometry();
     const QRect inner = geometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                         outer.bottom() - inner.bottom());
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
     const QRect target = area.marginsRemoved(frame);
     if (geometry() != target) {
         setGeometry(target);
@@ -686,7 +713,8 @@ void TFiche_molvanex::sizeCharts() {
 
 void TFiche_molvanex::placeInitialStateTitle() {
     const QPoint origin = TabSheet1->mapTo(this, QPoint(0, 0));
-    StaticText4->move(origin + QPoint(layout::initialStateTitleOnPage.left, layout::initialStateTitleOnPage.top));
+    StaticText4->move(origin +
+                      QPoint(layout::initialStateTitleOnPage.left, layout::initialStateTitleOnPage.top));
     StaticText4->raise();
 }
 
@@ -722,13 +750,27 @@ bool TFiche_molvanex::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------------------------------
 // Equation selection and initial state
 
-void TFiche_molvanex::BevelCheck1Click() { presetBoxClicked(1); }
-void TFiche_molvanex::BevelCheck2Click() { presetBoxClicked(2); }
-void TFiche_molvanex::BevelCheck3Click() { presetBoxClicked(3); }
-void TFiche_molvanex::BevelCheck4Click() { presetBoxClicked(4); }
-void TFiche_molvanex::BevelCheck5Click() { presetBoxClicked(5); }
-void TFiche_molvanex::BevelCheck6Click() { presetBoxClicked(6); }
-void TFiche_molvanex::BevelCheck7Click() { presetBoxClicked(7); }
+void TFiche_molvanex::BevelCheck1Click() {
+    presetBoxClicked(1);
+}
+void TFiche_molvanex::BevelCheck2Click() {
+    presetBoxClicked(2);
+}
+void TFiche_molvanex::BevelCheck3Click() {
+    presetBoxClicked(3);
+}
+void TFiche_molvanex::BevelCheck4Click() {
+    presetBoxClicked(4);
+}
+void TFiche_molvanex::BevelCheck5Click() {
+    presetBoxClicked(5);
+}
+void TFiche_molvanex::BevelCheck6Click() {
+    presetBoxClicked(6);
+}
+void TFiche_molvanex::BevelCheck7Click() {
+    presetBoxClicked(7);
+}
 
 // The boxes make a radio group: the box that is checked loads its preset and unchecks the others, whose
 // own clicks then find them unchecked and do nothing.
@@ -744,13 +786,27 @@ void TFiche_molvanex::presetBoxClicked(int number) {
     }
 }
 
-void TFiche_molvanex::BtnInitialClick() { loadPreset(1); }
-void TFiche_molvanex::BtnCuOClick() { loadPreset(2); }
-void TFiche_molvanex::BtnAlSClick() { loadPreset(3); }
-void TFiche_molvanex::BtnH2SClick() { loadPreset(4); }
-void TFiche_molvanex::BtnH2Click() { loadPreset(5); }
-void TFiche_molvanex::BtnFeClick() { loadPreset(6); }
-void TFiche_molvanex::BtnHAClick() { loadPreset(7); }
+void TFiche_molvanex::BtnInitialClick() {
+    loadPreset(1);
+}
+void TFiche_molvanex::BtnCuOClick() {
+    loadPreset(2);
+}
+void TFiche_molvanex::BtnAlSClick() {
+    loadPreset(3);
+}
+void TFiche_molvanex::BtnH2SClick() {
+    loadPreset(4);
+}
+void TFiche_molvanex::BtnH2Click() {
+    loadPreset(5);
+}
+void TFiche_molvanex::BtnFeClick() {
+    loadPreset(6);
+}
+void TFiche_molvanex::BtnHAClick() {
+    loadPreset(7);
+}
 
 // Writing a default quantity into an initial-quantity field runs its change handler at once, with the
 // slots not yet written still holding the previous equation; the order of the writes below is the one
@@ -768,7 +824,7 @@ void TFiche_molvanex::loadPreset(int number) {
         const model::SpeciesSlot& species = equation.slots[i];
         formulas[i]->setCaption(toQ(species.formula));
         setMarkup(heads[i], toQ(species.markup));
-        heads[i]->setToolTip(toQ(species.name));
+        heads[i]->setHint(toQ(species.name));
         heads[i]->setAccessibleDescription(toQ(species.name));
         setCoefficientText(int(i) + 1, toQ(species.coefficient));
     };
@@ -829,8 +885,8 @@ void TFiche_molvanex::loadPreset(int number) {
             QStringLiteral("Quantité initiale de %1 (mol)").arg(toQ(equation.slots[i].formula)));
     }
     for (std::size_t i = 0; i < quantities.size(); ++i) {
-        quantities[i]->setAccessibleName(
-            QStringLiteral("Quantité de %1 au cours de la transformation (mol)").arg(toQ(equation.slots[i].formula)));
+        quantities[i]->setAccessibleName(QStringLiteral("Quantité de %1 au cours de la transformation (mol)")
+                                             .arg(toQ(equation.slots[i].formula)));
     }
 
     initialise_graphe();
@@ -917,7 +973,8 @@ void TFiche_molvanex::reactiflimitant() {
     const double n2 = MaskEdit22i->value();
     const int a2 = framework::strictInteger(coefficientText(2));
     xmax_ = model::limitOf(n1, a1, n2, a2).xmax;
-    const double largest = model::largestQuantity(n1, n2, framework::strictInteger(coefficientText(3)), xmax_);
+    const double largest =
+        model::largestQuantity(n1, n2, framework::strictInteger(coefficientText(3)), xmax_);
     const model::AxisScaling scaling = model::axisScalingOf(xmax_, largest);
     Chart2->bottomAxis().setMaximum(scaling.bottomMaximum);
     Chart2->bottomAxis().setIncrement(scaling.bottomIncrement);
@@ -936,7 +993,8 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
     const double n1 = framework::strictReal(MaskEdit11i->text());
     const double n2 = framework::strictReal(MaskEdit22i->text());
     const QString fourthCoefficient = coefficientText(4);
-    const model::Coefficients a{framework::strictReal(coefficientText(1)), framework::strictReal(coefficientText(2)),
+    const model::Coefficients a{framework::strictReal(coefficientText(1)),
+                                framework::strictReal(coefficientText(2)),
                                 framework::strictReal(coefficientText(3)),
                                 fourthCoefficient.isEmpty() ? 0.0 : framework::strictReal(fourthCoefficient)};
     const model::Quantities q = model::quantitiesAt(n1, n2, a, x);
@@ -1001,14 +1059,25 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
 
 void TFiche_molvanex::Series1GetMarkText(int valueIndex, std::string& markText) {
     Series1->marks().setFontSize(BevelCheck7->isChecked() ? smallMarksPoints : normalMarksPoints);
-    markText = Series1->pointLabel(valueIndex) + '\r' + Series1->formatValue(Series1->point(valueIndex).y) + " mol";
+    markText =
+        Series1->pointLabel(valueIndex) + '\r' + Series1->formatValue(Series1->point(valueIndex).y) + " mol";
 }
 
-void TFiche_molvanex::N1Click() { setLineWidth(1); }
-void TFiche_molvanex::N2Click() { setLineWidth(2); }
-void TFiche_molvanex::N3Click() { setLineWidth(3); }
-void TFiche_molvanex::N4Click() { setLineWidth(4); }
-void TFiche_molvanex::N5Click() { setLineWidth(5); }
+void TFiche_molvanex::N1Click() {
+    setLineWidth(1);
+}
+void TFiche_molvanex::N2Click() {
+    setLineWidth(2);
+}
+void TFiche_molvanex::N3Click() {
+    setLineWidth(3);
+}
+void TFiche_molvanex::N4Click() {
+    setLineWidth(4);
+}
+void TFiche_molvanex::N5Click() {
+    setLineWidth(5);
+}
 
 void TFiche_molvanex::setLineWidth(int pixels) {
     for (chart::LineSeries* line : {Series2, Series3, Series4, Series5}) {
@@ -1019,12 +1088,24 @@ void TFiche_molvanex::setLineWidth(int pixels) {
     }
 }
 
-void TFiche_molvanex::N01Click() { setGraduation(0); }
-void TFiche_molvanex::N02Click() { setGraduation(1); }
-void TFiche_molvanex::N03Click() { setGraduation(2); }
-void TFiche_molvanex::N04Click() { setGraduation(3); }
-void TFiche_molvanex::N05Click() { setGraduation(4); }
-void TFiche_molvanex::N1gClick() { setGraduation(5); }
+void TFiche_molvanex::N01Click() {
+    setGraduation(0);
+}
+void TFiche_molvanex::N02Click() {
+    setGraduation(1);
+}
+void TFiche_molvanex::N03Click() {
+    setGraduation(2);
+}
+void TFiche_molvanex::N04Click() {
+    setGraduation(3);
+}
+void TFiche_molvanex::N05Click() {
+    setGraduation(4);
+}
+void TFiche_molvanex::N1gClick() {
+    setGraduation(5);
+}
 
 // Both charts share the left-axis graduation, and both menus show the one in force.
 void TFiche_molvanex::setGraduation(int index) {
