@@ -64,7 +64,7 @@ bool TBevelCheck::tabStop() const {
 void TBevelCheck::setTabStop(bool tabStop) {
     setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
-void TBevelCheck::draw(Surface&) const {}
+void TBevelCheck::draw(Surface&, qreal) const {}
 void TBevelCheck::paintEvent(QPaintEvent*) {}
 void TBevelCheck::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);

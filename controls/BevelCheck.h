@@ -76,7 +76,7 @@ public:
     void setTabStop(bool tabStop);
 
     // Draws the control as it is now onto a surface of its size.
-    void draw(Surface& surface) const;
+    void draw(Surface& surface, qreal devicePixelRatio = 1.0) const;
 
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;

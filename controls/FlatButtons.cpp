@@ -45,7 +45,7 @@ void TFlatButton::setGlyph(const QImage& glyph) {
 void TFlatButton::setShowCaption(bool show) {
     showCaption_ = show;
 }
-void TFlatButton::draw(Surface&, Look) const {}
+void TFlatButton::draw(Surface&, Look, qreal) const {}
 void TFlatButton::click() {
     raiseEvent(OnClick, this);
 }

@@ -64,7 +64,7 @@ public:
     Look currentLook() const { return shownLook_; }
 
     // Draws a look onto a surface of the control's size.
-    void draw(Surface& surface, Look look) const;
+    void draw(Surface& surface, Look look, qreal devicePixelRatio = 1.0) const;
 
     // Raises OnClick as a release over the button does, after showing the normal look.
     void click();

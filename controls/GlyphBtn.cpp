@@ -100,7 +100,13 @@ void TGlyphButton::click() {
 void TGlyphButton::keyboardClick() {
     click();
 }
-void TGlyphButton::draw(Surface&) const {}
+void TGlyphButton::draw(Surface&, qreal) const {}
+bool TGlyphButton::dialogKey(int, Qt::KeyboardModifiers) {
+    return false;
+}
+bool routeDialogKey(QWidget&, int, Qt::KeyboardModifiers) {
+    return false;
+}
 bool TGlyphButton::event(QEvent* event) {
     return QWidget::event(event);
 }

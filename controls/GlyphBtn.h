@@ -126,7 +126,10 @@ public:
     void keyboardClick();
 
     // Draws the control as it is now onto a surface of its size.
-    void draw(Surface& surface) const;
+    void draw(Surface& surface, qreal devicePixelRatio = 1.0) const;
+
+    // Enter and Escape as the window routes them: returns whether the button took the key and clicked.
+    bool dialogKey(int key, Qt::KeyboardModifiers modifiers);
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -197,5 +200,9 @@ private:
     QShortcut* escapeShortcut_ = nullptr;
     QShortcut* accelerator_ = nullptr;
 };
+
+// Offers Enter or Escape, pressed in a control of a window, to the window's styled buttons: the focused
+// one first, then the others in the order they were made. Returns whether a button took it.
+bool routeDialogKey(QWidget& from, int key, Qt::KeyboardModifiers modifiers);
 
 } // namespace controls
