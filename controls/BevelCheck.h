@@ -99,10 +99,11 @@ protected:
 
 private:
     bool withinBounds(const QPoint& pos) const;
+    void press(QMouseEvent* event, bool doubleClick);
     void toggle();
     void acceleratorPressed();
     void updateAccelerator();
-    void updateAccessibleValue();
+    void letGo();
 
     TAlignment alignment_ = taLeft;
     framework::TColor checkColor_ = framework::clBlack;
@@ -115,7 +116,8 @@ private:
     QString caption_;
     framework::TColor color_;
     bool parentColor_ = true;
-    bool mouseHeld_ = false; // the mouse is captured by a press on the box
+    bool mouseHeld_ = false;   // the mouse is captured by a press on the box
+    bool leftPressed_ = false; // a left press (not the second of a double click) began on the box
     QShortcut* accelerator_ = nullptr;
 };
 
