@@ -1,19 +1,53 @@
 #include "chart/ChartView.h"
 
+#include "chart/ChartRenderer.h"
+
 #include "framework/ErrorGuard.h"
 #include "framework/LocaleText.h"
 #include "framework/QtColor.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 namespace chart {
 
+namespace {
+
+// A screen reader reads the chart as its summary: the title, each bar as its mark reads, each line
+// series with its last point.
+class ChartAccessible final : public QAccessibleWidget {
+public:
+    explicit ChartAccessible(TChartView* view)
+        : QAccessibleWidget(view, QAccessible::Chart) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Description || kind == QAccessible::Value) {
+            return framework::toQ(static_cast<TChartView*>(widget())->summary());
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(TChartView::staticMetaObject.className()) && object &&
+        object->isWidgetType()) {
+        return new ChartAccessible(static_cast<TChartView*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 TChartView::TChartView(QWidget* parent)
     : QWidget(parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(chartAccessible), true);
+    (void)factoryInstalled;
     setLocaleProvider(&framework::numberLocale);
     setAccessibleName(QStringLiteral("Graphique"));
 }
@@ -33,11 +67,23 @@ void TChartView::setPopupMenu(QMenu* menu) {
 }
 
 void TChartView::chartChanged() {
-    if (repaintPending_) {
+    if (painting_) {
         return;
     }
-    repaintPending_ = true;
-    update();
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
+    if (!announcementPending_ && QAccessible::isActive()) {
+        announcementPending_ = true;
+        QTimer::singleShot(0, this, [this] { framework::guarded([this] { announceChange(); }); });
+    }
+}
+
+void TChartView::announceChange() {
+    announcementPending_ = false;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixelRatio) {
@@ -51,7 +97,7 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
         return background_;
     }
     backgroundKey_ = key;
-    background_ = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    background_ = QImage(size * devicePixelRatio, QImage::Format_RGB32);
     background_.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&background_);
     const QRectF area(QPointF(0, 0), QSizeF(size));
@@ -80,6 +126,12 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
 void TChartView::paintChart(QPainter& painter, const QSize& size) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     painter.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
+    painting_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{painting_};
+    ChartRenderer(*this, QSizeF(size)).paint(painter);
 }
 
 void TChartView::paintEvent(QPaintEvent*) {

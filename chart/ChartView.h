@@ -40,8 +40,15 @@ private:
     void showPopupMenu(const QPoint& globalPos);
     const QImage& backgroundPicture(const QSize& size, qreal devicePixelRatio);
 
+    void announceChange();
+
     QMenu* popupMenu_ = nullptr;
+    // A slider move refills hundreds of points: one update() and one announcement cover them all.
     bool repaintPending_ = false;
+    bool announcementPending_ = false;
+    // Mark callbacks run while painting, before anything is measured: what they change is already in
+    // the picture being painted.
+    bool painting_ = false;
     QImage background_;
     struct BackgroundKey {
         QSize size;

@@ -1,0 +1,720 @@
+#include "chart/ChartRenderer.h"
+
+#include "framework/QtColor.h"
+#include "model/NumberFormat.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace chart {
+
+namespace {
+
+using framework::toQColor;
+
+// Metrics of the figure, in device-independent pixels.
+constexpr double outerMargin = 6;
+constexpr double titlePadding = 3;
+constexpr double blockGap = 6;
+constexpr double tickLength = 4;
+constexpr double minorTickLength = 2;
+constexpr double labelGap = 3;
+constexpr double labelSpacing = 6;
+constexpr double legendPadding = 5;
+constexpr double legendSymbolSize = 10;
+constexpr double legendTextGap = 5;
+constexpr double legendEntryGap = 12;
+constexpr double barWidthShare = 0.7;
+constexpr double markPadding = 3;
+constexpr int maxPenWidth = 20;
+
+const QColor axisColor(40, 40, 40);
+const QColor gridColor(0, 0, 60, 45);
+const QColor wallLineColor(110, 110, 140);
+const QColor markFill(255, 255, 231);
+const QColor markFrame(90, 90, 90);
+
+// Saves the painter's state for a scope.
+class PainterState {
+public:
+    explicit PainterState(QPainter& p)
+        : p_(p) {
+        p_.save();
+    }
+    ~PainterState() { p_.restore(); }
+    PainterState(const PainterState&) = delete;
+    PainterState& operator=(const PainterState&) = delete;
+
+private:
+    QPainter& p_;
+};
+
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// A crisp one-pixel line lies on pixel centres.
+double crisp(double v) {
+    return std::floor(v) + 0.5;
+}
+
+// Liang-Barsky: the part of the segment a-b inside the rectangle, if any.
+std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, const QRectF& r) {
+    double t0 = 0;
+    double t1 = 1;
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return std::nullopt;
+        }
+    }
+    return std::pair{QPointF(a.x() + t0 * dx, a.y() + t0 * dy), QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
+}
+
+QStringList markLines(const std::string& text) {
+    // A carriage return starts the second line; a line feed after it belongs to the same break.
+    QStringList lines = toQString(text).split(QLatin1Char('\r'));
+    for (QString& line : lines) {
+        if (line.startsWith(QLatin1Char('\n'))) {
+            line.remove(0, 1);
+        }
+    }
+    return lines;
+}
+
+bool blank(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
+}
+
+} // namespace
+
+QFont qtFont(const ChartFont& font) {
+    QFont f(toQString(font.name));
+    f.setPixelSize(std::clamp(font.pixelSize, 1, 400));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    return f;
+}
+
+ChartRenderer::ChartRenderer(ChartModel& chart, const QSizeF& size)
+    : chart_(chart)
+    , locale_(chart.numberLocale()) {
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        if (chart_.series(s).kind() != SeriesKind::Bar) {
+            continue;
+        }
+        auto& bars = chart_.barSeries(s);
+        if (!bars.marks().visible()) {
+            continue;
+        }
+        for (int i = 0; i < bars.count(); ++i) {
+            if (std::isfinite(bars.point(i).y) && bars.pointColor(i) != framework::clNone) {
+                marks_.push_back({s, i, markLines(bars.markText(i))});
+            }
+        }
+    }
+    layOut(size);
+}
+
+double ChartRenderer::categoryCount() const {
+    return std::max(1, categoryTotal_);
+}
+
+std::pair<double, double> ChartRenderer::rangeOf(const Axis& axis, bool vertical) const {
+    double lo = axis.minimum();
+    double hi = axis.maximum();
+    const bool autoMin = axis.automatic() || axis.automaticMinimum();
+    const bool autoMax = axis.automatic() || axis.automaticMaximum();
+    if (!autoMin && !autoMax) {
+        return {lo, hi};
+    }
+    double dataMin = std::numeric_limits<double>::infinity();
+    double dataMax = -dataMin;
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        const Series& series = chart_.series(s);
+        const bool bars = series.kind() == SeriesKind::Bar;
+        for (const ChartPoint& p : series.points()) {
+            const double v = vertical ? p.y : p.x;
+            if (std::isfinite(v)) {
+                dataMin = std::min(dataMin, v);
+                dataMax = std::max(dataMax, v);
+            }
+        }
+        if (bars && vertical && series.count() > 0) {
+            dataMin = std::min(dataMin, 0.0); // bars stand on zero
+        }
+    }
+    if (dataMin > dataMax) {
+        return {lo, hi};
+    }
+    lo = autoMin ? dataMin : lo;
+    hi = autoMax ? dataMax : hi;
+    return lo <= hi ? std::pair{lo, hi} : std::pair{lo, lo};
+}
+
+ChartRenderer::AxisLayout ChartRenderer::valueAxis(const Axis& axis, bool vertical, double lengthPx,
+                                                   const QFont& font) const {
+    AxisLayout layout;
+    std::tie(layout.minimum, layout.maximum) = rangeOf(axis, vertical);
+    const QFontMetricsF metrics(font);
+    const double height = metrics.height();
+    TickRequest request;
+    request.minimum = layout.minimum;
+    request.maximum = layout.maximum;
+    request.increment = axis.increment();
+    request.lengthPx = lengthPx;
+    request.gapPx = labelSpacing;
+    if (vertical) {
+        request.labelExtent = [height](double) { return height; };
+    } else {
+        request.labelExtent = [&](double v) {
+            return metrics.horizontalAdvance(toQString(model::formatMark(v, locale_)));
+        };
+    }
+    layout.ticks = layoutTicks(request);
+    for (double v : layout.ticks.labels) {
+        layout.labelTexts << toQString(model::formatMark(v, locale_));
+    }
+    return layout;
+}
+
+void ChartRenderer::layOut(const QSizeF& size) {
+    titleFont_ = qtFont(chart_.title().font());
+    leftLabelsFont_ = qtFont(chart_.leftAxis().labelsFont());
+    bottomLabelsFont_ = qtFont(chart_.bottomAxis().labelsFont());
+    leftTitleFont_ = qtFont(chart_.leftAxis().title().font());
+    bottomTitleFont_ = qtFont(chart_.bottomAxis().title().font());
+    legendFont_ = qtFont(ChartFont{});
+
+    QRectF free(QPointF(outerMargin, outerMargin), size - QSizeF(2 * outerMargin, 2 * outerMargin));
+
+    // Title block, centred at the top.
+    if (chart_.title().visible()) {
+        for (const std::string& line : chart_.title().text()) {
+            titleLines_ << toQString(line);
+        }
+    }
+    if (!titleLines_.isEmpty()) {
+        const QFontMetricsF m(titleFont_);
+        double width = 0;
+        for (const QString& line : titleLines_) {
+            width = std::max(width, m.horizontalAdvance(line));
+        }
+        const QSizeF block(width + 4 * titlePadding, titleLines_.size() * m.height() + 2 * titlePadding);
+        titleBlock_ = QRectF(QPointF(free.center().x() - block.width() / 2, free.top()), block);
+        free.setTop(titleBlock_.bottom() + blockGap);
+    }
+
+    // Legend, at the right (vertically centred) or under the title (one row).
+    if (chart_.legend().visible()) {
+        legendEntries_ = chart_.legendEntries();
+    }
+    if (!legendEntries_.empty()) {
+        const QFontMetricsF m(legendFont_);
+        legendRowHeight_ = std::max(legendSymbolSize, m.height());
+        const double symbolAndGap = legendSymbolSize + legendTextGap;
+        if (chart_.legend().alignment() == LegendAlignment::Top) {
+            double x = legendPadding;
+            for (const LegendEntry& e : legendEntries_) {
+                legendColumns_.push_back(x);
+                x += symbolAndGap + m.horizontalAdvance(toQString(e.text)) + legendEntryGap;
+            }
+            const QSizeF box(x - legendEntryGap + legendPadding, legendRowHeight_ + 2 * legendPadding);
+            legend_ = QRectF(QPointF(free.center().x() - box.width() / 2, free.top()), box);
+            free.setTop(legend_->bottom() + blockGap);
+        } else {
+            double textWidth = 0;
+            for (const LegendEntry& e : legendEntries_) {
+                textWidth = std::max(textWidth, m.horizontalAdvance(toQString(e.text)));
+            }
+            const double n = double(legendEntries_.size());
+            const QSizeF box(2 * legendPadding + symbolAndGap + textWidth,
+                             2 * legendPadding + n * legendRowHeight_ + (n - 1) * 2);
+            legend_ = QRectF(QPointF(free.right() - box.width(), 0), box);
+            free.setRight(legend_->left() - blockGap);
+        }
+    }
+
+    // Bottom band: axis title under the labels under the ticks.
+    const QFontMetricsF bottomLabels(bottomLabelsFont_);
+    const QFontMetricsF leftLabels(leftLabelsFont_);
+    const std::string& bottomCaption = chart_.bottomAxis().title().caption();
+    const std::string& leftCaption = chart_.leftAxis().title().caption();
+    if (chart_.bottomAxis().visible()) {
+        free.setBottom(free.bottom() - tickLength - labelGap - bottomLabels.height());
+        if (!blank(bottomCaption)) {
+            free.setBottom(free.bottom() - labelGap - QFontMetricsF(bottomTitleFont_).height());
+        }
+    }
+    if (chart_.leftAxis().visible() && !blank(leftCaption)) {
+        free.setLeft(free.left() + QFontMetricsF(leftTitleFont_).height() + labelGap);
+    }
+    // Half a label's height sticks out above the top label.
+    free.setTop(free.top() + leftLabels.height() / 2);
+
+    // The 3-D view: the back wall lies up and to the right of the front plane.
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        const Series& series = chart_.series(s);
+        if (series.kind() == SeriesKind::Bar) {
+            if (categorySeries_ < 0) {
+                categorySeries_ = s;
+            }
+            categoryTotal_ = std::max(categoryTotal_, series.count());
+        }
+    }
+    categories_ = categorySeries_ >= 0;
+    if (chart_.view3D()) {
+        const double depth = std::clamp(chart_.chart3DPercent(), 0, 100) / 100.0 *
+                             std::max(0.0, std::min(free.width(), free.height())) / 4;
+        const double tilt =
+            std::clamp(360 - chart_.view3DOptions().elevation(), 5, 60) * std::numbers::pi / 180;
+        const double shrink = 1 - std::clamp(chart_.view3DOptions().perspective(), 0, 100) / 200.0;
+        depthDx_ = depth * std::cos(tilt) * shrink;
+        depthDy_ = depth * std::sin(tilt) * shrink;
+        free.setTop(free.top() + depthDy_);
+        free.setRight(free.right() - depthDx_);
+    }
+
+    // The left labels' width depends on the plot's height only, so the vertical layout comes first.
+    const double plotHeight = std::max(1.0, free.height());
+    left_ = valueAxis(chart_.leftAxis(), true, plotHeight, leftLabelsFont_);
+    leftLabelsWidth_ = 0;
+    for (const QString& text : left_.labelTexts) {
+        leftLabelsWidth_ = std::max(leftLabelsWidth_, leftLabels.horizontalAdvance(text));
+    }
+    // The reserved width is a minimum: a label never runs into the axis title.
+    leftLabelsWidth_ = std::max<double>(leftLabelsWidth_, chart_.leftAxis().labelsSize());
+    if (chart_.leftAxis().visible()) {
+        free.setLeft(free.left() + leftLabelsWidth_ + labelGap + tickLength);
+    }
+
+    if (!categories_) {
+        // Half the last label may stand out at the right.
+        free.setRight(free.right() - bottomLabels.horizontalAdvance(QStringLiteral("0,000")) / 2);
+        bottom_ = valueAxis(chart_.bottomAxis(), false, std::max(1.0, free.width()), bottomLabelsFont_);
+    }
+    plot_ = QRectF(free.topLeft(), QSizeF(std::max(1.0, free.width()), plotHeight));
+    if (legend_ && chart_.legend().alignment() == LegendAlignment::Right) {
+        legend_->moveTop(plot_.center().y() - depthDy_ / 2 - legend_->height() / 2);
+        legend_->moveLeft(std::max(plot_.right() + depthDx_ + blockGap, legend_->left()));
+    }
+}
+
+double ChartRenderer::xPixel(double value) const {
+    return plot_.left() + axisFraction(value, bottom_.minimum, bottom_.maximum) * plot_.width();
+}
+
+double ChartRenderer::yPixel(double value) const {
+    return plot_.bottom() - axisFraction(value, left_.minimum, left_.maximum) * plot_.height();
+}
+
+std::optional<QPointF> ChartRenderer::pointPosition(int seriesIndex, int pointIndex) const {
+    const ChartPoint& p = chart_.series(seriesIndex).point(pointIndex);
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) {
+        return std::nullopt;
+    }
+    return QPointF(xPixel(p.x), yPixel(p.y));
+}
+
+std::optional<QRectF> ChartRenderer::barFace(int seriesIndex, int pointIndex) const {
+    const ChartPoint& p = chart_.series(seriesIndex).point(pointIndex);
+    if (!std::isfinite(p.y) || !std::isfinite(p.x)) {
+        return std::nullopt;
+    }
+    int rank = 0;
+    int barSeries = 0;
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        if (chart_.series(s).kind() == SeriesKind::Bar) {
+            rank = s == seriesIndex ? barSeries : rank;
+            ++barSeries;
+        }
+    }
+    const double category = plot_.width() / categoryCount();
+    const double width = category * barWidthShare / std::max(1, barSeries);
+    const double left = plot_.left() + category * (p.x + (1 - barWidthShare) / 2) + rank * width;
+    const double base = yPixel(std::clamp(0.0, left_.minimum, left_.maximum));
+    const double top = yPixel(p.y);
+    return QRectF(QPointF(left, std::min(base, top)), QPointF(left + width, std::max(base, top)));
+}
+
+QRectF ChartRenderer::legendSymbol(int entry) const {
+    if (!legend_) {
+        return {};
+    }
+    const double rowTop = chart_.legend().alignment() == LegendAlignment::Top
+                              ? legend_->top() + legendPadding
+                              : legend_->top() + legendPadding + entry * (legendRowHeight_ + 2);
+    const double x = chart_.legend().alignment() == LegendAlignment::Top
+                         ? legend_->left() + legendColumns_[std::size_t(entry)]
+                         : legend_->left() + legendPadding;
+    return QRectF(x, rowTop + (legendRowHeight_ - legendSymbolSize) / 2, legendSymbolSize, legendSymbolSize);
+}
+
+void ChartRenderer::paint(QPainter& p) const {
+    PainterState state(p);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    paintWalls(p);
+    paintGrid(p);
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        const Series& series = chart_.series(s);
+        if (series.kind() == SeriesKind::Bar) {
+            paintBars(p, static_cast<const BarSeries&>(series), s);
+        } else {
+            paintLine(p, static_cast<const LineSeries&>(series), s);
+        }
+    }
+    paintAxes(p);
+    paintAxisTitles(p);
+    paintMarks(p);
+    paintTitle(p);
+    paintLegend(p);
+}
+
+void ChartRenderer::paintWalls(QPainter& p) const {
+    PainterState state(p);
+    const QRectF back = plot_.translated(depthOffset());
+    if (chart_.backWall().brushStyle() == BrushStyle::Solid) {
+        p.fillRect(back, toQColor(chart_.backWall().color()));
+    }
+    p.setPen(QPen(wallLineColor, 0));
+    p.setRenderHint(QPainter::Antialiasing, depthDx_ > 0);
+    const QRectF crispBack(QPointF(crisp(back.left()), crisp(back.top())),
+                           QPointF(crisp(back.right()), crisp(back.bottom())));
+    p.drawLine(crispBack.topLeft(), crispBack.topRight());
+    p.drawLine(crispBack.topRight(), crispBack.bottomRight());
+    if (depthDx_ > 0) {
+        // The floor and the left wall join the front plane to the back wall.
+        p.drawLine(crispBack.topLeft(), crispBack.bottomLeft());
+        p.drawLine(crispBack.bottomLeft(), crispBack.bottomRight());
+        p.drawLine(QPointF(plot_.left(), plot_.bottom()), back.bottomLeft());
+        p.drawLine(QPointF(plot_.right(), plot_.bottom()), back.bottomRight());
+        p.drawLine(QPointF(plot_.left(), plot_.top()), back.topLeft());
+    }
+}
+
+void ChartRenderer::paintGrid(QPainter& p) const {
+    PainterState state(p);
+    p.setRenderHint(QPainter::Antialiasing, depthDx_ > 0);
+    p.setPen(QPen(gridColor, 0));
+    std::vector<QLineF> lines;
+    const QPointF depth = depthOffset();
+    for (double v : left_.ticks.labels) {
+        const double y = crisp(yPixel(v));
+        if (v == left_.minimum) {
+            continue; // the floor or the bottom axis is there
+        }
+        const QPointF front(plot_.left(), y);
+        if (depthDx_ > 0) {
+            lines.emplace_back(front, front + depth);
+        }
+        lines.emplace_back(front + depth, QPointF(plot_.right(), y) + depth);
+    }
+    if (!categories_) {
+        for (double v : bottom_.ticks.labels) {
+            if (v == bottom_.minimum) {
+                continue;
+            }
+            const double x = crisp(xPixel(v));
+            lines.emplace_back(QPointF(x, plot_.top()) + depth, QPointF(x, plot_.bottom()) + depth);
+        }
+    }
+    p.drawLines(lines.data(), int(lines.size()));
+}
+
+void ChartRenderer::paintBars(QPainter& p, const BarSeries& bars, int seriesIndex) const {
+    PainterState state(p);
+    p.setClipRect(plot_.united(plot_.translated(depthOffset())).adjusted(-1, -1, 1, 1));
+    for (int i = 0; i < bars.count(); ++i) {
+        const TColor own = bars.pointColor(i);
+        const auto face = barFace(seriesIndex, i);
+        if (own == framework::clNone || !face) {
+            continue;
+        }
+        const QColor color = toQColor(own);
+        const QColor outline = color.darker(170);
+        p.setPen(QPen(outline, 0));
+        if (depthDx_ > 0) {
+            const QPointF d = depthOffset();
+            const QPolygonF side(
+                {face->topRight(), face->topRight() + d, face->bottomRight() + d, face->bottomRight()});
+            const QPolygonF top(
+                {face->topLeft(), face->topLeft() + d, face->topRight() + d, face->topRight()});
+            p.setBrush(color.darker(145));
+            p.drawPolygon(side);
+            p.setBrush(color.lighter(135).value() > color.value() ? color.lighter(135) : color.darker(115));
+            p.drawPolygon(top);
+        }
+        p.setBrush(color);
+        p.drawRect(*face);
+    }
+}
+
+void ChartRenderer::paintLine(QPainter& p, const LineSeries& line, int seriesIndex) const {
+    if (line.count() < 2) {
+        return; // a single point joins nothing
+    }
+    PainterState state(p);
+    const int width = std::clamp(line.lineWidth(), 1, maxPenWidth);
+    p.setClipRect(plot_.adjusted(-width, -width, width, width));
+    // Geometry is clipped before it reaches the painter: a coordinate far outside costs Qt dearly.
+    const QRectF window = plot_.adjusted(-2 * width, -2 * width, 2 * width, 2 * width);
+    QPen pen(QColor(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setBrush(Qt::NoBrush);
+
+    // Consecutive segments of one colour form one polyline, for clean joins and speed.
+    QPolygonF run;
+    TColor runColor = framework::clNone;
+    auto flush = [&] {
+        if (run.size() >= 2) {
+            pen.setColor(toQColor(runColor));
+            p.setPen(pen);
+            p.drawPolyline(run);
+        }
+        run.clear();
+    };
+    std::optional<QPointF> previous = pointPosition(seriesIndex, 0);
+    bool previousJoins = line.pointColor(0) != framework::clNone;
+    for (int i = 1; i < line.count(); ++i) {
+        const std::optional<QPointF> current = pointPosition(seriesIndex, i);
+        const TColor color = line.pointColor(i);
+        const bool joins = color != framework::clNone;
+        if (previous && current && previousJoins && joins) {
+            if (const auto clipped = clipSegment(*previous, *current, window)) {
+                const bool continues = !run.isEmpty() && runColor == color && run.back() == clipped->first;
+                if (!continues) {
+                    flush();
+                    run << clipped->first;
+                    runColor = color;
+                }
+                run << clipped->second;
+            } else {
+                flush();
+            }
+        } else {
+            flush();
+        }
+        previous = current;
+        previousJoins = joins;
+    }
+    flush();
+}
+
+void ChartRenderer::paintAxes(QPainter& p) const {
+    PainterState state(p);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(axisColor, 0));
+    const double axisX = crisp(plot_.left()) - 1;
+    const double axisY = crisp(plot_.bottom());
+    std::vector<QLineF> lines;
+    if (chart_.leftAxis().visible()) {
+        lines.emplace_back(axisX, plot_.top(), axisX, axisY);
+        for (double v : left_.ticks.labels) {
+            const double y = crisp(yPixel(v));
+            lines.emplace_back(axisX - tickLength, y, axisX, y);
+        }
+        for (double v : left_.ticks.ticks) {
+            const double y = crisp(yPixel(v));
+            lines.emplace_back(axisX - minorTickLength, y, axisX, y);
+        }
+    }
+    if (chart_.bottomAxis().visible()) {
+        lines.emplace_back(axisX, axisY, plot_.right(), axisY);
+        if (categories_) {
+            const double category = plot_.width() / categoryCount();
+            for (int i = 0; i <= categoryTotal_; ++i) {
+                const double x = crisp(plot_.left() + i * category);
+                lines.emplace_back(x, axisY, x, axisY + tickLength);
+            }
+        } else {
+            for (double v : bottom_.ticks.labels) {
+                const double x = crisp(xPixel(v));
+                lines.emplace_back(x, axisY, x, axisY + tickLength);
+            }
+            for (double v : bottom_.ticks.ticks) {
+                const double x = crisp(xPixel(v));
+                lines.emplace_back(x, axisY, x, axisY + minorTickLength);
+            }
+        }
+    }
+    p.drawLines(lines.data(), int(lines.size()));
+
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (chart_.leftAxis().visible()) {
+        p.setFont(leftLabelsFont_);
+        p.setPen(toQColor(chart_.leftAxis().labelsFont().color));
+        const double h = QFontMetricsF(leftLabelsFont_).height();
+        const double right = axisX - tickLength - labelGap;
+        for (qsizetype i = 0; i < left_.labelTexts.size(); ++i) {
+            const double y = yPixel(left_.ticks.labels[std::size_t(i)]);
+            p.drawText(QRectF(right - leftLabelsWidth_ - 50, y - h / 2, leftLabelsWidth_ + 50, h),
+                       Qt::AlignRight | Qt::AlignVCenter, left_.labelTexts[i]);
+        }
+    }
+    if (chart_.bottomAxis().visible()) {
+        p.setFont(bottomLabelsFont_);
+        p.setPen(toQColor(chart_.bottomAxis().labelsFont().color));
+        const QFontMetricsF m(bottomLabelsFont_);
+        const double top = axisY + tickLength + labelGap - 0.5;
+        double lastRight = -std::numeric_limits<double>::infinity();
+        auto label = [&](double x, const QString& text) {
+            const double w = m.horizontalAdvance(text);
+            if (x - w / 2 < lastRight + labelGap) {
+                return; // category names too long for their bars: skip rather than overlap
+            }
+            p.drawText(QRectF(x - w / 2 - 1, top, w + 2, m.height()), Qt::AlignCenter, text);
+            lastRight = x + w / 2;
+        };
+        if (categories_) {
+            const Series& named = chart_.series(categorySeries_);
+            const double category = plot_.width() / categoryCount();
+            for (int i = 0; i < named.count(); ++i) {
+                const double x = plot_.left() + category * (named.point(i).x + 0.5);
+                label(x, toQString(named.pointLabel(i)));
+            }
+        } else {
+            for (qsizetype i = 0; i < bottom_.labelTexts.size(); ++i) {
+                label(xPixel(bottom_.ticks.labels[std::size_t(i)]), bottom_.labelTexts[i]);
+            }
+        }
+    }
+}
+
+void ChartRenderer::paintAxisTitles(QPainter& p) const {
+    const Axis& left = chart_.leftAxis();
+    if (left.visible() && !blank(left.title().caption())) {
+        PainterState state(p);
+        p.setFont(leftTitleFont_);
+        p.setPen(toQColor(left.title().font().color));
+        const double h = QFontMetricsF(leftTitleFont_).height();
+        const double x = plot_.left() - tickLength - labelGap - leftLabelsWidth_ - labelGap - h;
+        // Turned a quarter to the left, centred on the plot's height.
+        p.translate(x, plot_.center().y());
+        p.rotate(-90);
+        p.drawText(QRectF(-plot_.height(), 0, 2 * plot_.height(), h), Qt::AlignCenter,
+                   toQString(left.title().caption()));
+    }
+    const Axis& bottom = chart_.bottomAxis();
+    if (bottom.visible() && !blank(bottom.title().caption())) {
+        PainterState state(p);
+        p.setFont(bottomTitleFont_);
+        p.setPen(toQColor(bottom.title().font().color));
+        const double top =
+            plot_.bottom() + tickLength + labelGap + QFontMetricsF(bottomLabelsFont_).height() + labelGap;
+        p.drawText(QRectF(plot_.left() - plot_.width(), top, 3 * plot_.width(),
+                          QFontMetricsF(bottomTitleFont_).height()),
+                   Qt::AlignHCenter | Qt::AlignTop, toQString(bottom.title().caption()));
+    }
+}
+
+void ChartRenderer::paintMarks(QPainter& p) const {
+    if (marks_.empty()) {
+        return;
+    }
+    PainterState state(p);
+    for (const Mark& mark : marks_) {
+        auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
+        const auto face = barFace(mark.series, mark.point);
+        if (!face) {
+            continue;
+        }
+        if (bars.marks().clip()) {
+            p.setClipRect(plot_.united(plot_.translated(depthOffset())));
+        } else {
+            p.setClipping(false);
+        }
+        const QFont font = qtFont(bars.marks().font());
+        const QFontMetricsF m(font);
+        double width = 0;
+        for (const QString& line : mark.lines) {
+            width = std::max(width, m.horizontalAdvance(line));
+        }
+        const QSizeF box(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
+        const bool up = bars.point(mark.point).y >= 0;
+        const QPointF d = depthOffset() / 2;
+        const QPointF anchor =
+            (up ? QPointF(face->center().x(), face->top()) : QPointF(face->center().x(), face->bottom())) + d;
+        const double arrow = std::clamp(bars.marks().arrowLength(), 0, 1000);
+        const QPointF end = anchor + QPointF(0, up ? -arrow : arrow);
+        const QRectF rect(QPointF(end.x() - box.width() / 2, up ? end.y() - box.height() : end.y()), box);
+        p.setPen(QPen(markFrame, 1));
+        p.drawLine(anchor, end);
+        p.setBrush(markFill);
+        p.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setFont(font);
+        p.setPen(toQColor(bars.marks().font().color));
+        double y = rect.top() + markPadding / 2;
+        for (const QString& line : mark.lines) {
+            p.drawText(QRectF(rect.left(), y, rect.width(), m.height()), Qt::AlignCenter, line);
+            y += m.height();
+        }
+    }
+}
+
+void ChartRenderer::paintTitle(QPainter& p) const {
+    if (titleLines_.isEmpty()) {
+        return;
+    }
+    PainterState state(p);
+    const Title& title = chart_.title();
+    const TColor fill = title.brushColor() != framework::clNone ? title.brushColor() : title.color();
+    if (fill != framework::clNone) {
+        p.setPen(QPen(toQColor(fill).darker(125), 1));
+        p.setBrush(toQColor(fill));
+        p.drawRect(titleBlock_.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    p.setFont(titleFont_);
+    p.setPen(toQColor(title.font().color));
+    const double h = QFontMetricsF(titleFont_).height();
+    double y = titleBlock_.top() + titlePadding;
+    for (const QString& line : titleLines_) {
+        p.drawText(QRectF(titleBlock_.left(), y, titleBlock_.width(), h), Qt::AlignCenter, line);
+        y += h;
+    }
+}
+
+void ChartRenderer::paintLegend(QPainter& p) const {
+    if (!legend_) {
+        return;
+    }
+    PainterState state(p);
+    p.setPen(QPen(wallLineColor, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(legend_->adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setFont(legendFont_);
+    for (std::size_t i = 0; i < legendEntries_.size(); ++i) {
+        const QRectF symbol = legendSymbol(int(i));
+        p.setPen(QPen(QColor(60, 60, 60), 1));
+        const QColor color = toQColor(legendEntries_[i].color);
+        p.setBrush(color.isValid() ? QBrush(color) : QBrush(Qt::NoBrush));
+        p.drawRect(symbol.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setPen(toQColor(ChartFont{}.color));
+        const QRectF text(symbol.right() + legendTextGap, symbol.center().y() - legendRowHeight_ / 2,
+                          legend_->right() - symbol.right(), legendRowHeight_);
+        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, toQString(legendEntries_[i].text));
+    }
+}
+
+} // namespace chart

@@ -1,0 +1,91 @@
+#pragma once
+// Lays a chart out for one size and paints it. Built for each paint: the layout is a function of the
+// chart, the fonts and the size only, and painting changes nothing. The mark callbacks run in the
+// constructor, before anything is measured, so that a font size they set is the one the marks use.
+
+#include "chart/AxisTicks.h"
+#include "chart/ChartModel.h"
+
+#include <QFont>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace chart {
+
+QFont qtFont(const ChartFont& font);
+
+class ChartRenderer {
+public:
+    ChartRenderer(ChartModel& chart, const QSizeF& size);
+
+    // Everything but the background, which the view caches.
+    void paint(QPainter& painter) const;
+
+    // Geometry, for hit testing and the tests.
+    QRectF plotArea() const { return plot_; }
+    std::optional<QRectF> legendArea() const { return legend_; }
+    QRectF legendSymbol(int entry) const;
+    // Where a point of a line series lies, or the front face of a bar; empty when not drawable.
+    std::optional<QPointF> pointPosition(int seriesIndex, int pointIndex) const;
+    std::optional<QRectF> barFace(int seriesIndex, int pointIndex) const;
+
+private:
+    struct AxisLayout {
+        double minimum = 0;
+        double maximum = 0;
+        TickLayout ticks;
+        QStringList labelTexts;
+    };
+    struct Mark {
+        int series = 0;
+        int point = 0;
+        QStringList lines;
+    };
+
+    void layOut(const QSizeF& size);
+    AxisLayout valueAxis(const Axis& axis, bool vertical, double lengthPx, const QFont& font) const;
+    std::pair<double, double> rangeOf(const Axis& axis, bool vertical) const;
+    double categoryCount() const;
+    double xPixel(double value) const;
+    double yPixel(double value) const;
+    QPointF depthOffset() const { return {depthDx_, -depthDy_}; }
+
+    void paintWalls(QPainter& p) const;
+    void paintGrid(QPainter& p) const;
+    void paintBars(QPainter& p, const BarSeries& bars, int seriesIndex) const;
+    void paintLine(QPainter& p, const LineSeries& line, int seriesIndex) const;
+    void paintAxes(QPainter& p) const;
+    void paintAxisTitles(QPainter& p) const;
+    void paintMarks(QPainter& p) const;
+    void paintTitle(QPainter& p) const;
+    void paintLegend(QPainter& p) const;
+
+    ChartModel& chart_;
+    model::NumberLocale locale_;
+    QFont titleFont_, leftLabelsFont_, bottomLabelsFont_, leftTitleFont_, bottomTitleFont_, legendFont_;
+    QStringList titleLines_;
+    QRectF titleBlock_;
+    std::vector<LegendEntry> legendEntries_;
+    std::optional<QRectF> legend_;
+    double legendRowHeight_ = 0;
+    std::vector<double> legendColumns_; // x of each entry of a legend at the top
+    QRectF plot_;
+    double depthDx_ = 0;
+    double depthDy_ = 0;
+    bool categories_ = false; // the bottom axis counts bars
+    int categoryTotal_ = 0;
+    int categorySeries_ = -1; // the bar series whose labels name the categories
+    AxisLayout left_;
+    AxisLayout bottom_;
+    double leftLabelsWidth_ = 0;
+    std::vector<Mark> marks_;
+};
+
+} // namespace chart
