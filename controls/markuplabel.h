@@ -20,6 +20,7 @@
 // pop-up list box through the OnParam... events.
 
 #include "controls/MarkupEngine.h"
+#include "controls/MarkupImageList.h"
 #include "controls/Surface.h"
 
 #include <QListWidget>
@@ -33,7 +34,6 @@ class QMenu;
 
 namespace controls {
 
-class TImageList;
 class TMarkupLabel;
 
 // The label's own list of markup lines. Every change repaints the label and fits its auto size; the
