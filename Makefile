@@ -59,3 +59,5 @@ package:
 bench: build
 	@scripts/install-deps.sh bench
 	@scripts/bench.sh $(BUILD)
+
+include mk/monkey.mk
