@@ -1,12 +1,38 @@
 #include "windows/SecondaryWindows.h"
 
-// The secondary windows are being built; until they exist their buttons open nothing.
+#include "windows/UnitePropos.h"
+#include "windows/UniteTableau.h"
+
+#include <utility>
 
 namespace windows {
 
+namespace {
+
+// Creates the window, names it by its form reference while its modal loop runs, and releases it
+// afterwards; the result of the loop is of no use to any opener.
+template <class Form, class... Args> void showModal(Form*& reference, Args&&... args) {
+    Form form(std::forward<Args>(args)...);
+    struct Forget {
+        Form*& reference;
+        ~Forget() { reference = nullptr; }
+    } forget{reference};
+    reference = &form;
+    form.exec();
+}
+
+} // namespace
+
 void showZoomWindow(MainFormData&, QWidget*) {}
-void showMeasurementTable(MainFormData&, QWidget*) {}
+
+void showMeasurementTable(MainFormData& main, QWidget* owner) {
+    showModal(FicheTab, main, owner);
+}
+
 void showNewEquationEditor(QWidget*) {}
-void showAboutBox(QWidget*) {}
+
+void showAboutBox(QWidget* owner) {
+    showModal(AboutBox, owner);
+}
 
 } // namespace windows

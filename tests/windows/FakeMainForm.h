@@ -1,0 +1,66 @@
+#pragma once
+// A main window reduced to what the secondary windows read from it: the current equation as texts, the
+// two initial quantities and xmax, loaded from a preset as the main window loads it.
+
+#include "framework/LocaleText.h"
+#include "model/Advancement.h"
+#include "model/Equation.h"
+#include "windows/MainFormData.h"
+
+#include <array>
+
+namespace windows_tests {
+
+class FakeMainForm : public windows::MainFormData {
+public:
+    explicit FakeMainForm(int presetNumber = 1) { load(presetNumber); }
+
+    // The preset's texts, its default quantities and the xmax they give.
+    void load(int presetNumber) {
+        const model::Preset& preset = model::preset(presetNumber);
+        for (std::size_t i = 0; i < 4; ++i) {
+            const model::SpeciesSlot& slot = preset.equation.slots[i];
+            formulas[i] = framework::toQ(slot.formula);
+            coefficients[i] = framework::toQ(slot.coefficient);
+            zoomMarkups[i] = framework::toQ(slot.zoomMarkup);
+        }
+        quantities = {framework::toQ(preset.defaultQuantity1), framework::toQ(preset.defaultQuantity2)};
+        seventh = presetNumber == 7;
+        recompute();
+    }
+    // Typed quantities, and the xmax the main window computes from them.
+    void setQuantities(const QString& first, const QString& second) {
+        quantities = {first, second};
+        recompute();
+    }
+    void recompute() {
+        const model::Limit limit =
+            model::limitOf(initialQuantityValue(1), coefficients[0].toInt(), initialQuantityValue(2),
+                           coefficients[1].toInt());
+        xmaxValue = limit.xmax;
+    }
+
+    QString plainFormula(int slot) const override { return formulas[std::size_t(slot - 1)]; }
+    QString coefficientText(int slot) const override { return coefficients[std::size_t(slot - 1)]; }
+    void setCoefficientText(int slot, const QString& text) override {
+        coefficients[std::size_t(slot - 1)] = text;
+        ++coefficientWrites;
+    }
+    QString zoomMarkupFirstLine(int slot) const override { return zoomMarkups[std::size_t(slot - 1)]; }
+    QString initialQuantityText(int reactant) const override { return quantities[std::size_t(reactant - 1)]; }
+    double initialQuantityValue(int reactant) const override {
+        return framework::lenientReal(initialQuantityText(reactant), 0);
+    }
+    bool seventhEquationChecked() const override { return seventh; }
+    double xmax() const override { return xmaxValue; }
+
+    std::array<QString, 4> formulas;
+    std::array<QString, 4> coefficients;
+    std::array<QString, 4> zoomMarkups;
+    std::array<QString, 2> quantities;
+    bool seventh = false;
+    double xmaxValue = 0;
+    int coefficientWrites = 0;
+};
+
+} // namespace windows_tests

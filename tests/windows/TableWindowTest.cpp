@@ -1,0 +1,250 @@
+// The measurement table: its headings and columns, the measurements from X = 0 to xmax, the count field
+// with its up-down, "Valider" and its refusals, and copying cells to a spreadsheet.
+
+#include "FakeMainForm.h"
+#include "WindowTestSupport.h"
+
+#include "windows/MeasurementGrid.h"
+#include "windows/UniteTableau.h"
+#include "windows/UpDown.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QToolButton>
+
+namespace windows_tests {
+namespace {
+
+using windows::TFicheTab;
+
+class TableWindow : public WindowTest {
+protected:
+    // Preset 1 with 2,5 mol of carbon and 5 mol of dioxygen: xmax = 2.5.
+    void SetUp() override {
+        WindowTest::SetUp();
+        main.setQuantities(QStringLiteral("2,5"), QStringLiteral("5"));
+    }
+    std::unique_ptr<TFicheTab> open() {
+        auto window = std::make_unique<TFicheTab>(main, nullptr);
+        window->show();
+        return window;
+    }
+    void validate(TFicheTab& window, const QString& count) {
+        typeInto(child<QLineEdit>(window, "EditNbreMesures"), count);
+        click(child(window, "GlyphButton1"));
+    }
+    QString countText(const TFicheTab& window) { return child<QLineEdit>(window, "EditNbreMesures")->text(); }
+    QStringList row(const TFicheTab& window, int gridRow) {
+        QStringList cells;
+        for (int column = 0; column < window.columnCount(); ++column) {
+            cells << window.cell(column, gridRow);
+        }
+        return cells;
+    }
+
+    FakeMainForm main{1};
+};
+
+TEST_F(TableWindow, OpensWithTheCaptionAndAHundredMeasurementsFromZeroToXmax) {
+    auto window = open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("tableau des mesures"));
+    EXPECT_EQ(window->size(), QSize(385, 458));
+    EXPECT_EQ(countText(*window), QStringLiteral("100"));
+    EXPECT_EQ(window->rowCount(), 102);
+    EXPECT_EQ(row(*window, 0), (QStringList{QStringLiteral("N° mesures"), QStringLiteral("X"),
+                                            QStringLiteral("n[C(s)]"), QStringLiteral("n[O2(g)]"),
+                                            QStringLiteral("n[CO2(g)]")}));
+    EXPECT_EQ(row(*window, 1), (QStringList{QString(), QStringLiteral("moles"), QStringLiteral("moles"),
+                                            QStringLiteral("moles"), QStringLiteral("moles")}));
+    EXPECT_EQ(row(*window, 2), (QStringList{QStringLiteral("1"), QStringLiteral("0,000"), QStringLiteral("2,500"),
+                                            QStringLiteral("5,000"), QStringLiteral("0,000")}));
+    EXPECT_EQ(row(*window, 101), (QStringList{QStringLiteral("100"), QStringLiteral("2,500"),
+                                              QStringLiteral("0,000"), QStringLiteral("2,500"),
+                                              QStringLiteral("2,500")}));
+    EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+TEST_F(TableWindow, WithoutSlotFourHasFiveColumnsAndWithItSix) {
+    auto without = open();
+    EXPECT_EQ(without->columnCount(), 5);
+    EXPECT_EQ(without->cell(5, 2), QString());
+
+    main.load(2); // CuO + C gives Cu + CO2
+    auto with = open();
+    ASSERT_EQ(with->columnCount(), 6);
+    EXPECT_EQ(with->cell(5, 0), QStringLiteral("n[CO2(g)]"));
+    EXPECT_EQ(with->cell(5, 1), QStringLiteral("moles"));
+    EXPECT_EQ(with->cell(5, 101), QStringLiteral("1,000")); // xmax 1, coefficient 1
+    EXPECT_EQ(with->cell(4, 101), QStringLiteral("2,000"));
+}
+
+TEST_F(TableWindow, TheGridHeadersShowBothHeadingLines) {
+    auto window = open();
+    auto* grid = child<windows::TMeasurementGrid>(*window, "Tableau");
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
+              QStringLiteral("n[C(s)]\nmoles"));
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+        const QString heading = grid->model()->headerData(column, Qt::Horizontal).toString().section(QLatin1Char('\n'), 0, 0);
+        EXPECT_GE(grid->columnWidth(column), grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading))
+            << "column " << column;
+    }
+}
+
+TEST_F(TableWindow, TenMeasurementsStepByANinthOfXmaxAndDropTheRowsBeyond) {
+    auto window = open();
+    validate(*window, QStringLiteral("10"));
+    EXPECT_EQ(window->rowCount(), 12);
+    EXPECT_EQ(window->cell(1, 2), QStringLiteral("0,000"));
+    EXPECT_EQ(window->cell(1, 3), QStringLiteral("0,278")); // 2,5 / 9
+    EXPECT_EQ(window->cell(1, 11), QStringLiteral("2,500"));
+    EXPECT_EQ(window->cell(0, 11), QStringLiteral("10"));
+    EXPECT_EQ(window->cell(0, 12), QString());
+    EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+TEST_F(TableWindow, TheUpDownAtItsMaximumWritesTheGroupedThousandThatValiderReads) {
+    auto window = open();
+    auto* edit = child<QLineEdit>(*window, "EditNbreMesures");
+    edit->setFocus();
+    for (int i = 0; i < 95; ++i) { // 100 to 1000 in steps of 10, then against the stop
+        QTest::keyClick(edit, Qt::Key_Up);
+    }
+    const QString thousand = QStringLiteral("1") + QLocale().groupSeparator() + QStringLiteral("000");
+    EXPECT_EQ(edit->text(), thousand);
+    EXPECT_NE(QLocale().groupSeparator(), QStringLiteral(" ")); // the French grouping is no plain space
+    click(child(*window, "GlyphButton1"));
+    EXPECT_TRUE(errorBoxes().isEmpty()) << errorBoxes().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(window->rowCount(), 1002);
+    EXPECT_EQ(window->cell(0, 1001), QStringLiteral("1000"));
+    EXPECT_EQ(window->cell(1, 1001), QStringLiteral("2,500"));
+}
+
+TEST_F(TableWindow, TheArrowsStepByTenWithinZeroToAThousand) {
+    auto window = open();
+    auto* upDown = child<windows::TUpDown>(*window, "UpDownMesures");
+    ASSERT_NE(upDown, nullptr);
+    const auto arrows = upDown->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    QToolButton* up = arrows[0]->arrowType() == Qt::UpArrow ? arrows[0] : arrows[1];
+    QToolButton* down = up == arrows[0] ? arrows[1] : arrows[0];
+    click(up);
+    EXPECT_EQ(countText(*window), QStringLiteral("110"));
+    typeInto(child<QLineEdit>(*window, "EditNbreMesures"), QStringLiteral("15"));
+    click(down);
+    EXPECT_EQ(countText(*window), QStringLiteral("5")); // from what was typed
+    click(down);
+    EXPECT_EQ(countText(*window), QStringLiteral("0"));
+    QTest::keyClick(child<QLineEdit>(*window, "EditNbreMesures"), Qt::Key_Down);
+    EXPECT_EQ(countText(*window), QStringLiteral("0"));
+}
+
+TEST_F(TableWindow, OneMeasurementLiesAtZeroWithoutAnyError) {
+    auto window = open();
+    validate(*window, QStringLiteral("1"));
+    EXPECT_TRUE(errorBoxes().isEmpty());
+    EXPECT_EQ(window->rowCount(), 3);
+    EXPECT_EQ(row(*window, 2), (QStringList{QStringLiteral("1"), QStringLiteral("0,000"), QStringLiteral("2,500"),
+                                            QStringLiteral("5,000"), QStringLiteral("0,000")}));
+}
+
+struct NoRowCase {
+    const char* name;
+    const char* count;
+};
+
+class TableWithoutRows : public TableWindow, public ::testing::WithParamInterface<NoRowCase> {};
+
+TEST_P(TableWithoutRows, KeepsItsHeadingsAndShowsNoMeasurement) {
+    auto window = open();
+    validate(*window, QString::fromUtf8(GetParam().count));
+    EXPECT_TRUE(errorBoxes().isEmpty());
+    EXPECT_EQ(window->rowCount(), 2);
+    EXPECT_EQ(window->cell(0, 0), QStringLiteral("N° mesures"));
+    EXPECT_EQ(window->cell(0, 2), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, TableWithoutRows,
+                         ::testing::Values(NoRowCase{"Zero", "0"}, NoRowCase{"Negative", "-5"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusedCase {
+    const char* name;
+    const char* count;
+};
+
+class RefusedCount : public TableWindow, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedCount, ShowsTheIntegerMessageAndKeepsTheRows) {
+    auto window = open();
+    validate(*window, QStringLiteral("10"));
+    const QString text = QString::fromUtf8(GetParam().count);
+    validate(*window, text);
+    EXPECT_EQ(errorBoxes(),
+              QStringList{QLatin1Char('\'') + text + QStringLiteral("' n'est pas une valeur entière correcte.")});
+    EXPECT_EQ(window->rowCount(), 12);
+    EXPECT_EQ(window->cell(1, 11), QStringLiteral("2,500"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, RefusedCount,
+                         ::testing::Values(RefusedCase{"Empty", ""}, RefusedCase{"Letters", "dix"},
+                                           RefusedCase{"Decimal", "2,5"}, RefusedCase{"BadGroup", "1 00"},
+                                           RefusedCase{"AboveAMillion", "1000001"},
+                                           RefusedCase{"FarAboveAMillion", "99999999999"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TableWindow, AMillionMeasurementsAreAccepted) {
+    auto window = open();
+    validate(*window, QStringLiteral("1 000 000"));
+    EXPECT_TRUE(errorBoxes().isEmpty());
+    EXPECT_EQ(window->rowCount(), 1'000'002);
+    EXPECT_EQ(window->cell(0, 1'000'001), QStringLiteral("1000000"));
+    EXPECT_EQ(window->cell(1, 1'000'001), QStringLiteral("2,500"));
+    EXPECT_EQ(window->cell(2, 1'000'001), QStringLiteral("0,000"));
+}
+
+TEST_F(TableWindow, ACountTypedAboveTheUpDownRangeIsAccepted) {
+    auto window = open();
+    validate(*window, QStringLiteral("1500"));
+    EXPECT_TRUE(errorBoxes().isEmpty());
+    EXPECT_EQ(window->rowCount(), 1502);
+}
+
+TEST_F(TableWindow, AMainWindowQuantityThatIsNoNumberLeavesOnlyTheHeadings) {
+    main.setQuantities(QStringLiteral("-"), QStringLiteral("5"));
+    auto window = open();
+    EXPECT_EQ(errorBoxes(), QStringList{QStringLiteral("'-' n'est pas une valeur en virgule flottante correcte.")});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->rowCount(), 2);
+    EXPECT_EQ(window->cell(2, 0), QStringLiteral("n[C(s)]"));
+}
+
+TEST_F(TableWindow, SelectedCellsAreCopiedAsTabSeparatedLines) {
+    auto window = open();
+    auto* grid = child<windows::TMeasurementGrid>(*window, "Tableau");
+    ASSERT_NE(grid, nullptr);
+    const QRect first = grid->visualRect(grid->model()->index(0, 1));
+    const QRect last = grid->visualRect(grid->model()->index(1, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, last.center());
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0,000\t2,500\n0,025\t2,475\n"));
+}
+
+TEST_F(TableWindow, CopyingEverythingBringsTheHeadingsAlong) {
+    auto window = open();
+    validate(*window, QStringLiteral("2"));
+    auto* grid = child<windows::TMeasurementGrid>(*window, "Tableau");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("N° mesures\tX\tn[C(s)]\tn[O2(g)]\tn[CO2(g)]\n"
+                             "\tmoles\tmoles\tmoles\tmoles\n"
+                             "1\t0,000\t2,500\t5,000\t0,000\n"
+                             "2\t2,500\t0,000\t2,500\t2,500\n"));
+}
+
+} // namespace
+} // namespace windows_tests
