@@ -11,13 +11,13 @@ class MainFormData {
 public:
     virtual ~MainFormData() = default;
 
-    virtual QString plainFormula(int slot) const = 0;             // ST1..ST4; empty ST4: slot 4 absent
-    virtual QString coefficientText(int slot) const = 0;          // MaskEdit1..MaskEdit4
+    virtual QString plainFormula(int slot) const = 0;    // ST1..ST4; empty ST4: slot 4 absent
+    virtual QString coefficientText(int slot) const = 0; // MaskEdit1..MaskEdit4
     virtual void setCoefficientText(int slot, const QString& text) = 0;
-    virtual QString zoomMarkupFirstLine(int slot) const = 0;      // first line of T1..T4
-    virtual QString initialQuantityText(int reactant) const = 0;  // MaskEdit11i, MaskEdit22i
-    virtual double initialQuantityValue(int reactant) const = 0;  // their Value (lenient reading)
-    virtual bool seventhEquationChecked() const = 0;              // BevelCheck7
+    virtual QString zoomMarkupFirstLine(int slot) const = 0;     // first line of T1..T4
+    virtual QString initialQuantityText(int reactant) const = 0; // MaskEdit11i, MaskEdit22i
+    virtual double initialQuantityValue(int reactant) const = 0; // their Value (lenient reading)
+    virtual bool seventhEquationChecked() const = 0;             // BevelCheck7
     virtual double xmax() const = 0;
 };
 

@@ -128,7 +128,8 @@ void TMeasurementGrid::fitColumns() {
     const int last = model_.rowCount() - 1;
     for (int column = 0; column < model_.columnCount(); ++column) {
         const auto& heading = model_.headings()[std::size_t(column)];
-        int width = std::max(headingMetrics.horizontalAdvance(heading[0]), headingMetrics.horizontalAdvance(heading[1]));
+        int width = std::max(headingMetrics.horizontalAdvance(heading[0]),
+                             headingMetrics.horizontalAdvance(heading[1]));
         if (last >= 0) {
             width = std::max({width, metrics.horizontalAdvance(model_.cellText(0, column)),
                               metrics.horizontalAdvance(model_.cellText(last, column))});

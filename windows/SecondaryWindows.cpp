@@ -1,7 +1,9 @@
 #include "windows/SecondaryWindows.h"
 
+#include "windows/UniteNewEquation.h"
 #include "windows/UnitePropos.h"
 #include "windows/UniteTableau.h"
+#include "windows/UniteZoom.h"
 
 #include <utility>
 
@@ -23,13 +25,17 @@ template <class Form, class... Args> void showModal(Form*& reference, Args&&... 
 
 } // namespace
 
-void showZoomWindow(MainFormData&, QWidget*) {}
+void showZoomWindow(MainFormData& main, QWidget* owner) {
+    showModal(FicheZoom, main, owner);
+}
 
 void showMeasurementTable(MainFormData& main, QWidget* owner) {
     showModal(FicheTab, main, owner);
 }
 
-void showNewEquationEditor(QWidget*) {}
+void showNewEquationEditor(QWidget* owner) {
+    showModal(FicheNouvelleEquation, owner);
+}
 
 void showAboutBox(QWidget* owner) {
     showModal(AboutBox, owner);

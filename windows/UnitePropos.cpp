@@ -19,7 +19,8 @@ namespace {
 constexpr int clientWidth = 298;
 constexpr int clientHeight = 213;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, int left, int top) {
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, int left,
+                  int top) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAccessibleName(text);
@@ -64,7 +65,8 @@ TAboutBox::TAboutBox(QWidget* owner)
     ProgramIcon->setGeometry(8, 8, 65, 57);
 
     const QFont bold = pixelFont(QStringLiteral("MS Sans Serif"), 11, true);
-    Label1 = makeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Nom du produit: MOLVANEX"), bold, 80, 14);
+    Label1 =
+        makeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Nom du produit: MOLVANEX"), bold, 80, 14);
     Version = makeLabel(Panel1, QStringLiteral("Version"),
                         QStringLiteral("Version: ") + QStringLiteral(MOLVANEX_VERSION), bold, 80, 30);
     ProductName = makeLabel(Panel1, QStringLiteral("ProductName"),

@@ -28,12 +28,14 @@ constexpr int upDownStep = 10;
 std::vector<MeasurementTableModel::Heading> headingsFor(const MainFormData& main) {
     const QString moles = QStringLiteral("moles");
     const auto speciesHeading = [&](int slot) {
-        return MeasurementTableModel::Heading{QStringLiteral("n[") + main.plainFormula(slot) + QLatin1Char(']'),
-                                              moles};
+        return MeasurementTableModel::Heading{
+            QStringLiteral("n[") + main.plainFormula(slot) + QLatin1Char(']'), moles};
     };
-    std::vector<MeasurementTableModel::Heading> headings{
-        {QStringLiteral("N° mesures"), QString()}, {QStringLiteral("X"), moles}, speciesHeading(1),
-        speciesHeading(2), speciesHeading(3)};
+    std::vector<MeasurementTableModel::Heading> headings{{QStringLiteral("N° mesures"), QString()},
+                                                         {QStringLiteral("X"), moles},
+                                                         speciesHeading(1),
+                                                         speciesHeading(2),
+                                                         speciesHeading(3)};
     if (!main.plainFormula(4).isEmpty()) {
         headings.push_back(speciesHeading(4));
     }

@@ -29,10 +29,11 @@ TEST_F(AboutBoxTest, ShowsTheProductVersionAuthorsAndComments) {
     EXPECT_EQ(child<QLabel>(box, "Version")->text(), QStringLiteral("Version: 1.1.0"));
     EXPECT_EQ(child<QLabel>(box, "ProductName")->text(), QStringLiteral("Nom de l'auteur: Équipe Molvanex"));
     EXPECT_EQ(child<QLabel>(box, "Comments")->text(), QStringLiteral("Commentaires"));
-    EXPECT_EQ(child<QPlainTextEdit>(box, "MemoAPropos")->toPlainText().split(QLatin1Char('\n')),
-              (QStringList{QStringLiteral("Logiciel pour les classes de "), QStringLiteral("seconde. "),
-                           QStringLiteral("Notion d'avancement dans les "), QStringLiteral("réactions chimiques."),
-                           QString(), QStringLiteral("Ce logiciel est un freeware.")}));
+    EXPECT_EQ(
+        child<QPlainTextEdit>(box, "MemoAPropos")->toPlainText().split(QLatin1Char('\n')),
+        (QStringList{QStringLiteral("Logiciel pour les classes de "), QStringLiteral("seconde. "),
+                     QStringLiteral("Notion d'avancement dans les "), QStringLiteral("réactions chimiques."),
+                     QString(), QStringLiteral("Ce logiciel est un freeware.")}));
     EXPECT_TRUE(child<QPlainTextEdit>(box, "MemoAPropos")->isReadOnly());
     auto* ok = child<QPushButton>(box, "OKButton");
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));

@@ -34,9 +34,8 @@ public:
         recompute();
     }
     void recompute() {
-        const model::Limit limit =
-            model::limitOf(initialQuantityValue(1), coefficients[0].toInt(), initialQuantityValue(2),
-                           coefficients[1].toInt());
+        const model::Limit limit = model::limitOf(initialQuantityValue(1), coefficients[0].toInt(),
+                                                  initialQuantityValue(2), coefficients[1].toInt());
         xmaxValue = limit.xmax;
     }
 

@@ -52,16 +52,17 @@ TEST_F(TableWindow, OpensWithTheCaptionAndAHundredMeasurementsFromZeroToXmax) {
     EXPECT_EQ(window->size(), QSize(385, 458));
     EXPECT_EQ(countText(*window), QStringLiteral("100"));
     EXPECT_EQ(window->rowCount(), 102);
-    EXPECT_EQ(row(*window, 0), (QStringList{QStringLiteral("N° mesures"), QStringLiteral("X"),
-                                            QStringLiteral("n[C(s)]"), QStringLiteral("n[O2(g)]"),
-                                            QStringLiteral("n[CO2(g)]")}));
+    EXPECT_EQ(row(*window, 0),
+              (QStringList{QStringLiteral("N° mesures"), QStringLiteral("X"), QStringLiteral("n[C(s)]"),
+                           QStringLiteral("n[O2(g)]"), QStringLiteral("n[CO2(g)]")}));
     EXPECT_EQ(row(*window, 1), (QStringList{QString(), QStringLiteral("moles"), QStringLiteral("moles"),
                                             QStringLiteral("moles"), QStringLiteral("moles")}));
-    EXPECT_EQ(row(*window, 2), (QStringList{QStringLiteral("1"), QStringLiteral("0,000"), QStringLiteral("2,500"),
-                                            QStringLiteral("5,000"), QStringLiteral("0,000")}));
-    EXPECT_EQ(row(*window, 101), (QStringList{QStringLiteral("100"), QStringLiteral("2,500"),
-                                              QStringLiteral("0,000"), QStringLiteral("2,500"),
-                                              QStringLiteral("2,500")}));
+    EXPECT_EQ(row(*window, 2),
+              (QStringList{QStringLiteral("1"), QStringLiteral("0,000"), QStringLiteral("2,500"),
+                           QStringLiteral("5,000"), QStringLiteral("0,000")}));
+    EXPECT_EQ(row(*window, 101),
+              (QStringList{QStringLiteral("100"), QStringLiteral("2,500"), QStringLiteral("0,000"),
+                           QStringLiteral("2,500"), QStringLiteral("2,500")}));
     EXPECT_TRUE(errorBoxes().isEmpty());
 }
 
@@ -86,8 +87,10 @@ TEST_F(TableWindow, TheGridHeadersShowBothHeadingLines) {
     EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(),
               QStringLiteral("n[C(s)]\nmoles"));
     for (int column = 0; column < grid->model()->columnCount(); ++column) {
-        const QString heading = grid->model()->headerData(column, Qt::Horizontal).toString().section(QLatin1Char('\n'), 0, 0);
-        EXPECT_GE(grid->columnWidth(column), grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading))
+        const QString heading =
+            grid->model()->headerData(column, Qt::Horizontal).toString().section(QLatin1Char('\n'), 0, 0);
+        EXPECT_GE(grid->columnWidth(column),
+                  grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading))
             << "column " << column;
     }
 }
@@ -145,8 +148,9 @@ TEST_F(TableWindow, OneMeasurementLiesAtZeroWithoutAnyError) {
     validate(*window, QStringLiteral("1"));
     EXPECT_TRUE(errorBoxes().isEmpty());
     EXPECT_EQ(window->rowCount(), 3);
-    EXPECT_EQ(row(*window, 2), (QStringList{QStringLiteral("1"), QStringLiteral("0,000"), QStringLiteral("2,500"),
-                                            QStringLiteral("5,000"), QStringLiteral("0,000")}));
+    EXPECT_EQ(row(*window, 2),
+              (QStringList{QStringLiteral("1"), QStringLiteral("0,000"), QStringLiteral("2,500"),
+                           QStringLiteral("5,000"), QStringLiteral("0,000")}));
 }
 
 struct NoRowCase {
@@ -181,8 +185,8 @@ TEST_P(RefusedCount, ShowsTheIntegerMessageAndKeepsTheRows) {
     validate(*window, QStringLiteral("10"));
     const QString text = QString::fromUtf8(GetParam().count);
     validate(*window, text);
-    EXPECT_EQ(errorBoxes(),
-              QStringList{QLatin1Char('\'') + text + QStringLiteral("' n'est pas une valeur entière correcte.")});
+    EXPECT_EQ(errorBoxes(), QStringList{QLatin1Char('\'') + text +
+                                        QStringLiteral("' n'est pas une valeur entière correcte.")});
     EXPECT_EQ(window->rowCount(), 12);
     EXPECT_EQ(window->cell(1, 11), QStringLiteral("2,500"));
 }
@@ -214,7 +218,8 @@ TEST_F(TableWindow, ACountTypedAboveTheUpDownRangeIsAccepted) {
 TEST_F(TableWindow, AMainWindowQuantityThatIsNoNumberLeavesOnlyTheHeadings) {
     main.setQuantities(QStringLiteral("-"), QStringLiteral("5"));
     auto window = open();
-    EXPECT_EQ(errorBoxes(), QStringList{QStringLiteral("'-' n'est pas une valeur en virgule flottante correcte.")});
+    EXPECT_EQ(errorBoxes(),
+              QStringList{QStringLiteral("'-' n'est pas une valeur en virgule flottante correcte.")});
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->rowCount(), 2);
     EXPECT_EQ(window->cell(2, 0), QStringLiteral("n[C(s)]"));

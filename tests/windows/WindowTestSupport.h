@@ -31,13 +31,17 @@ inline void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
-// Replaces the whole text of a field by typing: select all, then the characters one by one.
+// Replaces the whole text of a field by typing: select all, then the characters one by one (the first
+// replaces the selection), or Backspace for an empty text.
 inline void typeInto(QLineEdit* edit, const QString& text) {
     ASSERT_NE(edit, nullptr);
     edit->setFocus();
     edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
 }
 
 inline QStringList errorBoxes() {

@@ -1,0 +1,491 @@
+// The zoom window: what it copies from the main window when it becomes active, its own maximal
+// advancement and axis scaling, the slider and its curves, the simulation, the chart menu, the bar marks
+// and the measurement table opened from it.
+
+#include "FakeMainForm.h"
+#include "WindowTestSupport.h"
+
+#include "chart/ChartView.h"
+#include "controls/FloatSpinEdit.h"
+#include "controls/MarkupImageList.h"
+#include "controls/markuplabel.h"
+#include "framework/StaticText.h"
+#include "framework/Timer.h"
+#include "framework/TrackBar.h"
+#include "windows/UniteTableau.h"
+#include "windows/UniteZoom.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include <QMenu>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <cmath>
+
+namespace windows_tests {
+namespace {
+
+using windows::TFicheZoom;
+
+class ZoomWindow : public WindowTest {
+protected:
+    std::unique_ptr<TFicheZoom> open() {
+        auto window = std::make_unique<TFicheZoom>(main, nullptr);
+        window->setWindowState(Qt::WindowNoState);
+        window->resize(1200, 800);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return window;
+    }
+
+    static chart::TChartView* chartOf(const TFicheZoom& window, const char* name) {
+        return child<chart::TChartView>(window, name);
+    }
+    static chart::BarSeries& bars(const TFicheZoom& window, const char* chartName) {
+        return chartOf(window, chartName)->barSeries(0);
+    }
+    static chart::LineSeries& line(const TFicheZoom& window, const char* chartName, int slot) {
+        return chartOf(window, chartName)->lineSeries(slot - 1);
+    }
+    static QString text(const TFicheZoom& window, const char* name) {
+        return child<framework::TStaticText>(window, name)->caption();
+    }
+    static framework::TTrackBar* slider(const TFicheZoom& window) {
+        return child<framework::TTrackBar>(window, "BarZoom");
+    }
+    static controls::TFloatSpinEdit* field(const TFicheZoom& window, const char* name) {
+        return child<controls::TFloatSpinEdit>(window, name);
+    }
+    // Moves the slider with the keyboard, as the pupil does: Home, then Right the given number of times.
+    static void slideTo(const TFicheZoom& window, int position) {
+        framework::TTrackBar* bar = slider(window);
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Home);
+        for (int i = 0; i < position; ++i) {
+            QTest::keyClick(bar, Qt::Key_Right);
+        }
+    }
+    static std::vector<std::string> labels(const chart::Series& series) {
+        std::vector<std::string> result;
+        for (int i = 0; i < series.count(); ++i) {
+            result.push_back(series.pointLabel(i));
+        }
+        return result;
+    }
+
+    FakeMainForm main{1};
+};
+
+TEST_F(ZoomWindow, OpensMaximisedWithItsCaptionAndItsThreePages) {
+    TFicheZoom window(main, nullptr);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Zoom"));
+    EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    auto* pages = child<QTabWidget>(window, "PageControleZoom");
+    ASSERT_EQ(pages->count(), 3);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("Histogramme évolution"));
+    EXPECT_EQ(pages->tabText(1), QStringLiteral("Courbes de l'évolution"));
+    EXPECT_EQ(pages->tabText(2), QStringLiteral("Histogramme et courbes"));
+    EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabHisto"));
+}
+
+TEST_F(ZoomWindow, ActivationSharesTheWidthBetweenThePagesAndTheColumn) {
+    auto window = open();
+    auto* pages = child<QTabWidget>(*window, "PageControleZoom");
+    const int pageWidth = window->frameGeometry().width() - 100; // the window's outer width
+    EXPECT_EQ(pages->geometry(), QRect(0, 0, pageWidth, window->height()));
+    EXPECT_EQ(child(*window, "Panelmenu")->geometry(),
+              QRect(pageWidth, 0, window->width() - pageWidth, window->height()));
+    pages->setCurrentIndex(2);
+    QApplication::processEvents();
+    EXPECT_EQ(child(*window, "Panel1")->width(), int(std::lrint(pageWidth / 2.0)));
+}
+
+TEST_F(ZoomWindow, CopiesTheFormulasAndQuantitiesOfTheMainWindow) {
+    main.setQuantities(QStringLiteral("2,5"), QStringLiteral("4"));
+    auto window = open();
+    EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T1z")->htmlLines(),
+              QStringList{QStringLiteral("C(s)")});
+    EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T11z")->htmlLines(),
+              QStringList{QStringLiteral("C(s)")});
+    EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T2z")->htmlLines(),
+              QStringList{QStringLiteral("O<sub>2</sub>(g)")});
+    EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T3z")->htmlLines(),
+              QStringList{QStringLiteral("CO<sub>2</sub>(g)")});
+    EXPECT_EQ(field(*window, "n1z")->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(field(*window, "n2z")->text(), QStringLiteral("4"));
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("2,5")); // as typed, not formatted
+    EXPECT_EQ(text(*window, "n2_x"), QStringLiteral("4"));
+    EXPECT_EQ(text(*window, "n3_x"), QStringLiteral("0"));
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 2.5);
+    EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+TEST_F(ZoomWindow, WithoutSlotFourHidesItsLabelQuantityAndUnitAndDrawsThreeBars) {
+    auto window = open();
+    EXPECT_TRUE(child(*window, "T4z")->isHidden());
+    EXPECT_TRUE(child(*window, "n4_x")->isHidden());
+    EXPECT_TRUE(child(*window, "moles4z")->isHidden());
+    for (const char* chartName : {"Courbe_1", "courbe_11"}) {
+        EXPECT_EQ(labels(bars(*window, chartName)), (std::vector<std::string>{"C(s)", "O2(g)", "CO2(g)"}));
+    }
+    EXPECT_FALSE(line(*window, "courbe_2", 4).showInLegend());
+    EXPECT_FALSE(line(*window, "courbe_22", 4).showInLegend());
+}
+
+TEST_F(ZoomWindow, WithSlotFourShowsItAndDrawsFourBars) {
+    main.load(2);
+    auto window = open();
+    EXPECT_FALSE(child(*window, "T4z")->isHidden());
+    EXPECT_FALSE(child(*window, "moles4z")->isHidden());
+    EXPECT_EQ(text(*window, "n4_x"), QStringLiteral("0"));
+    EXPECT_EQ(labels(bars(*window, "courbe_11")),
+              (std::vector<std::string>{"CuO(s)", "C(s)", "Cu(s)", "CO2(g)"}));
+    EXPECT_EQ(bars(*window, "Courbe_1").point(3).color, framework::clYellow);
+    EXPECT_EQ(line(*window, "courbe_2", 4).title(), "CO2(g)");
+    EXPECT_TRUE(line(*window, "courbe_22", 4).showInLegend());
+}
+
+TEST_F(ZoomWindow, TheSeventhEquationShowsTheEthanoateIonAloneAndSmallerMarks) {
+    main.load(7);
+    auto window = open();
+    EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T4z")->htmlLines(),
+              QStringList{QStringLiteral("CH<sub>3</sub>COO<sup>-</sup>(aq)")});
+    EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T1z")->htmlLines(),
+              QStringList{QStringLiteral("HCO<sub>3</sub><sup>-</sup>(aq)")});
+    bars(*window, "courbe_11").markText(0); // as the chart asks before drawing a mark
+    EXPECT_EQ(bars(*window, "courbe_11").marks().font().pixelSize, chart::pixelsFromPoints(10));
+
+    main.load(1);
+    auto other = open();
+    bars(*other, "courbe_11").markText(0);
+    EXPECT_EQ(bars(*other, "courbe_11").marks().font().pixelSize, chart::pixelsFromPoints(12));
+}
+
+TEST_F(ZoomWindow, BarMarksReadTheFormulaOverTheQuantityInMol) {
+    main.load(2);
+    main.setQuantities(QStringLiteral("2,5"), QStringLiteral("1"));
+    auto window = open();
+    EXPECT_EQ(bars(*window, "Courbe_1").markText(0), "CuO(s)\r2,5 mol");
+    EXPECT_EQ(bars(*window, "courbe_11").markText(2), "Cu(s)\r0 mol");
+}
+
+TEST_F(ZoomWindow, FiveAndFiveWithUnitCoefficientsEndTheAxesAtSix) {
+    main.setQuantities(QStringLiteral("5"), QStringLiteral("5"));
+    auto window = open();
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 5);
+    for (const char* name : {"courbe_2", "courbe_22"}) {
+        EXPECT_DOUBLE_EQ(chartOf(*window, name)->bottomAxis().maximum(), 6) << name;
+        EXPECT_DOUBLE_EQ(chartOf(*window, name)->bottomAxis().increment(), 0.5) << name;
+    }
+    for (const char* name : {"Courbe_1", "courbe_2", "courbe_11", "courbe_22"}) {
+        EXPECT_DOUBLE_EQ(chartOf(*window, name)->leftAxis().maximum(), 6) << name;
+        EXPECT_DOUBLE_EQ(chartOf(*window, name)->leftAxis().increment(), 0.5) << name;
+    }
+}
+
+TEST_F(ZoomWindow, ACoefficientTwoForTheProductEndsTheLeftAxesAtEleven) {
+    main.setQuantities(QStringLiteral("5"), QStringLiteral("5"));
+    main.coefficients[2] = QStringLiteral("2");
+    auto window = open();
+    for (const char* name : {"Courbe_1", "courbe_2", "courbe_11", "courbe_22"}) {
+        EXPECT_DOUBLE_EQ(chartOf(*window, name)->leftAxis().maximum(), 11) << name;
+    }
+}
+
+TEST_F(ZoomWindow, TypingAQuantityRecomputesXmaxZoomButNotTheMainWindow) {
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("0,5"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 0.5);
+    EXPECT_DOUBLE_EQ(chartOf(*window, "courbe_2")->bottomAxis().maximum(), 0.6);
+    EXPECT_EQ(main.quantities[0], QStringLiteral("1"));
+    EXPECT_EQ(main.coefficientWrites, 0);
+}
+
+TEST_F(ZoomWindow, AnEmptySlotTwoCoefficientIsRepairedInTheMainWindow) {
+    main.coefficients[1].clear();
+    auto window = open();
+    EXPECT_EQ(main.coefficients[1], QStringLiteral("1"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 1);
+    EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+TEST_F(ZoomWindow, CoincidingReactantsAreDrawnAHundredthApart) {
+    main.setQuantities(QStringLiteral("5"), QStringLiteral("5"));
+    auto window = open();
+    slideTo(*window, 40);
+    for (const char* name : {"courbe_2", "courbe_22"}) {
+        const chart::LineSeries& first = line(*window, name, 1);
+        const chart::LineSeries& second = line(*window, name, 2);
+        ASSERT_EQ(first.count(), 41);
+        for (int i = 0; i < first.count(); ++i) {
+            EXPECT_DOUBLE_EQ(first.point(i).y, second.point(i).y + 0.01) << name << " point " << i;
+        }
+    }
+    // The bars and the texts show the true quantities.
+    EXPECT_DOUBLE_EQ(bars(*window, "Courbe_1").point(0).y, 3);
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("3,000"));
+}
+
+TEST_F(ZoomWindow, DifferentReactantsAreDrawnExactly) {
+    main.setQuantities(QStringLiteral("5"), QStringLiteral("4"));
+    auto window = open();
+    slideTo(*window, 30);
+    const chart::LineSeries& first = line(*window, "courbe_2", 1);
+    ASSERT_EQ(first.count(), 31);
+    EXPECT_DOUBLE_EQ(first.point(30).y, 5 - 0.3 * 4);
+}
+
+TEST_F(ZoomWindow, TheSeventhEquationLiftsTheSecondProductCurve) {
+    main.load(7);
+    main.setQuantities(QStringLiteral("2"), QStringLiteral("3"));
+    auto window = open();
+    slideTo(*window, 50);
+    for (const char* name : {"courbe_2", "courbe_22"}) {
+        const chart::LineSeries& third = line(*window, name, 3);
+        const chart::LineSeries& fourth = line(*window, name, 4);
+        ASSERT_EQ(fourth.count(), 51);
+        EXPECT_DOUBLE_EQ(fourth.point(50).y, third.point(50).y + 0.01) << name;
+        EXPECT_DOUBLE_EQ(line(*window, name, 1).point(50).y, 1) << "different quantities: no offset";
+    }
+}
+
+TEST_F(ZoomWindow, TheCurvesRunFromZeroToTheSlider) {
+    main.setQuantities(QStringLiteral("3"), QStringLiteral("2"));
+    auto window = open();
+    EXPECT_EQ(line(*window, "courbe_2", 1).count(), 0) << "empty after the opening";
+    slideTo(*window, 1);
+    QTest::keyClick(slider(*window), Qt::Key_Left);
+    EXPECT_EQ(slider(*window)->position(), 0);
+    EXPECT_EQ(line(*window, "courbe_2", 3).count(), 1);
+    EXPECT_DOUBLE_EQ(line(*window, "courbe_2", 3).point(0).x, 0);
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("3,000"));
+
+    slideTo(*window, 100);
+    for (const char* name : {"courbe_2", "courbe_22"}) {
+        for (int slot = 1; slot <= 3; ++slot) {
+            ASSERT_EQ(line(*window, name, slot).count(), 101) << name << " slot " << slot;
+        }
+        EXPECT_EQ(line(*window, name, 4).count(), 0) << "no slot 4, no points";
+        EXPECT_EQ(line(*window, name, 3).point(100).x, window->xmaxZoom());
+    }
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("2,000"));
+    EXPECT_EQ(text(*window, "n2_x"), QStringLiteral("0,000"));
+    EXPECT_EQ(text(*window, "n3_x"), QStringLiteral("2,000"));
+}
+
+TEST_F(ZoomWindow, InitialisationAtZeroKeepsTheTypedText) {
+    main.setQuantities(QStringLiteral("5"), QStringLiteral("5"));
+    auto window = open();
+    click(child(*window, "initialisation"));
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("5"));
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("0"));
+
+    slideTo(*window, 20);
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("4,000"));
+    click(child(*window, "initialisation"));
+    EXPECT_EQ(slider(*window)->position(), 0);
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("5,000")) << "the slider's return to 0 formats the texts";
+    EXPECT_EQ(line(*window, "courbe_2", 1).count(), 0);
+    EXPECT_DOUBLE_EQ(bars(*window, "Courbe_1").point(0).y, 5);
+}
+
+// Preset 6 with 3,1 mol of iron: at position 100 the iron left is 3,1 - 3 × (3,1 / 3), a rounding residue
+// below zero.
+class ZoomLimitingResidue : public ZoomWindow {
+protected:
+    void SetUp() override {
+        ZoomWindow::SetUp();
+        main.load(6);
+        main.setQuantities(QStringLiteral("3,1"), QStringLiteral("10"));
+    }
+};
+
+TEST_F(ZoomLimitingResidue, TheSliderStopsShortOfANegativeQuantity) {
+    auto window = open();
+    slideTo(*window, 99);
+    const QString at99 = text(*window, "nx");
+    QTest::keyClick(slider(*window), Qt::Key_Right);
+    EXPECT_EQ(slider(*window)->position(), 100);
+    EXPECT_EQ(text(*window, "nx"), at99);
+    EXPECT_EQ(line(*window, "courbe_2", 1).count(), 100);
+}
+
+TEST_F(ZoomLimitingResidue, ASimulationStepStillDrawsTheEndState) {
+    auto window = open();
+    slideTo(*window, 99);
+    click(child(*window, "simulationzoom"));
+    EXPECT_EQ(slider(*window)->position(), 100);
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("1,033"));
+    EXPECT_EQ(text(*window, "n1_x"), QStringLiteral("0,000"));
+    EXPECT_EQ(line(*window, "courbe_2", 1).count(), 101);
+    EXPECT_LT(line(*window, "courbe_2", 1).point(100).y, 0);
+    auto* timer = window->findChild<framework::TTimer*>(QStringLiteral("Timer1zoom"));
+    ASSERT_NE(timer, nullptr);
+    QTRY_VERIFY(!timer->enabled()); // the next tick finds the slider at its end
+    EXPECT_EQ(slider(*window)->position(), 100);
+}
+
+TEST_F(ZoomWindow, TheSimulationStepsEveryTickAndArretStopsIt) {
+    auto window = open();
+    auto* timer = window->findChild<framework::TTimer*>(QStringLiteral("Timer1zoom"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 100);
+    click(child(*window, "simulationzoom"));
+    EXPECT_EQ(slider(*window)->position(), 1) << "a first step at once";
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("0,010"));
+    EXPECT_TRUE(timer->enabled());
+    QTRY_VERIFY(slider(*window)->position() >= 3);
+    click(child(*window, "arret"));
+    EXPECT_FALSE(timer->enabled());
+    const int stopped = slider(*window)->position();
+    QTest::qWait(250);
+    EXPECT_EQ(slider(*window)->position(), stopped);
+}
+
+TEST_F(ZoomWindow, ChangingAQuantityDuringARunRestartsItFromZero) {
+    auto window = open();
+    slideTo(*window, 50);
+    click(child(*window, "simulationzoom"));
+    EXPECT_EQ(slider(*window)->position(), 51);
+    typeInto(field(*window, "n1z"), QStringLiteral("0,5"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 0.5);
+    EXPECT_LE(slider(*window)->position(), 1);
+    auto* timer = window->findChild<framework::TTimer*>(QStringLiteral("Timer1zoom"));
+    EXPECT_TRUE(timer->enabled());
+    QTRY_VERIFY(slider(*window)->position() >= 2);
+    EXPECT_LT(slider(*window)->position(), 40);
+    EXPECT_DOUBLE_EQ(line(*window, "courbe_2", 3).point(1).x, 0.005);
+    click(child(*window, "arret"));
+}
+
+TEST_F(ZoomWindow, AFailingStepStopsTheRunAndIsReportedOnce) {
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("-"));
+    EXPECT_TRUE(errorBoxes().isEmpty()) << "the slider is already at 0";
+    click(child(*window, "simulationzoom"));
+    auto* timer = window->findChild<framework::TTimer*>(QStringLiteral("Timer1zoom"));
+    EXPECT_FALSE(timer->enabled());
+    QTest::qWait(350);
+    EXPECT_EQ(errorBoxes(),
+              QStringList{QStringLiteral("'-' n'est pas une valeur en virgule flottante correcte.")});
+}
+
+TEST_F(ZoomWindow, ANegativeQuantityIsRefusedByTheFirstAxis) {
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("-2"));
+    EXPECT_EQ(errorBoxes(), QStringList{QStringLiteral("La valeur maximum de l'axe doit être >= Minimum.")});
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), -2);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ZoomWindow, GraduationOneAppliesToTheFourChartsWithExclusiveChecks) {
+    auto window = open();
+    auto* one = window->findChild<QAction*>(QStringLiteral("N1gz"));
+    auto* half = window->findChild<QAction*>(QStringLiteral("N05z"));
+    ASSERT_TRUE(one && half);
+    EXPECT_TRUE(half->isChecked());
+    EXPECT_EQ(window->findChild<QAction*>(QStringLiteral("N01z"))->text(), QStringLiteral("0,1"));
+    one->trigger();
+    for (const char* name : {"Courbe_1", "courbe_2", "courbe_11", "courbe_22"}) {
+        EXPECT_DOUBLE_EQ(chartOf(*window, name)->leftAxis().increment(), 1) << name;
+    }
+    EXPECT_TRUE(one->isChecked());
+    EXPECT_FALSE(half->isChecked());
+    one->trigger();
+    EXPECT_TRUE(one->isChecked()) << "choosing the checked item keeps it checked";
+    typeInto(field(*window, "n1z"), QStringLiteral("3"));
+    EXPECT_DOUBLE_EQ(chartOf(*window, "courbe_22")->leftAxis().increment(), 1) << "the rescaling keeps it";
+}
+
+TEST_F(ZoomWindow, LineSizeFiveWidensAllEightLines) {
+    auto window = open();
+    auto* five = window->findChild<QAction*>(QStringLiteral("tailleZoom5"));
+    auto* two = window->findChild<QAction*>(QStringLiteral("tailleZoom2"));
+    ASSERT_TRUE(five && two);
+    EXPECT_TRUE(two->isChecked());
+    five->trigger();
+    for (const char* name : {"courbe_2", "courbe_22"}) {
+        for (int slot = 1; slot <= 4; ++slot) {
+            EXPECT_EQ(line(*window, name, slot).lineWidth(), 5) << name << " slot " << slot;
+        }
+    }
+    EXPECT_TRUE(five->isChecked());
+    EXPECT_FALSE(two->isChecked());
+    EXPECT_EQ(chartOf(*window, "Courbe_1")->popupMenu()->objectName(), QStringLiteral("MenuGrapheZoom"));
+}
+
+TEST_F(ZoomWindow, QuitterZoomClosesTheWindow) {
+    auto window = open();
+    click(child(*window, "FlatButton1"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+// Opens "Tableau mesures" from the zoom window, lets `inside` look at the table while its modal loop
+// runs, then closes it.
+template <class Inside> void withTableFrom(TFicheZoom& zoom, Inside inside) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* table = qobject_cast<windows::TFicheTab*>(QApplication::activeModalWidget());
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(windows::FicheTab, table);
+        EXPECT_EQ(table->parentWidget(), &zoom);
+        seen = true;
+        inside(*table);
+        table->close();
+    });
+    click(zoom.findChild<QWidget*>(QStringLiteral("FlatButton2")));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(windows::FicheTab, nullptr);
+}
+
+TEST_F(ZoomWindow, TheTableOpenedFromTheZoomShowsTheMainWindowsQuantities) {
+    main.setQuantities(QStringLiteral("2"), QStringLiteral("3"));
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("7"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 3);
+    withTableFrom(*window, [](windows::TFicheTab& table) {
+        EXPECT_EQ(table.cell(2, 2), QStringLiteral("2,000"));
+        EXPECT_EQ(table.cell(3, 2), QStringLiteral("3,000"));
+        EXPECT_EQ(table.cell(1, 101), QStringLiteral("2,000"));
+    });
+}
+
+TEST_F(ZoomWindow, ClosingTheTableRunsTheOpeningStepsAgain) {
+    main.setQuantities(QStringLiteral("2"), QStringLiteral("3"));
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("7"));
+    slideTo(*window, 30);
+    child<QTabWidget>(*window, "PageControleZoom")->setCurrentIndex(1);
+    withTableFrom(*window, [](windows::TFicheTab&) {});
+    QTRY_VERIFY(window->isActiveWindow());
+    EXPECT_EQ(field(*window, "n1z")->text(), QStringLiteral("2"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 2);
+    EXPECT_EQ(slider(*window)->position(), 0);
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("0"));
+    EXPECT_EQ(child<QTabWidget>(*window, "PageControleZoom")->currentIndex(), 0);
+}
+
+TEST_F(ZoomWindow, AnErrorBoxDoesNotRunTheOpeningStepsAgain) {
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("4"));
+    // An error box takes the activation and gives it back.
+    auto* box =
+        new QMessageBox(QMessageBox::Critical, QString(), QStringLiteral("x"), QMessageBox::Ok, window.get());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+    box->activateWindow();
+    QTRY_VERIFY(box->isActiveWindow());
+    box->close();
+    window->activateWindow();
+    QTRY_VERIFY(window->isActiveWindow());
+    EXPECT_EQ(field(*window, "n1z")->text(), QStringLiteral("4"));
+}
+
+} // namespace
+} // namespace windows_tests

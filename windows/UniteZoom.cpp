@@ -1,0 +1,631 @@
+#include "windows/UniteZoom.h"
+
+#include "chart/ChartView.h"
+#include "chart/FormCharts.h"
+#include "controls/FlatButtons.h"
+#include "controls/FloatSpinEdit.h"
+#include "controls/GlyphBtn.h"
+#include "controls/MarkupImageList.h" // markuplabel.h holds a QPointer to it
+#include "controls/markuplabel.h"
+#include "framework/ErrorGuard.h"
+#include "framework/LocaleText.h"
+#include "framework/Menu.h"
+#include "framework/Shape.h"
+#include "framework/StaticText.h"
+#include "framework/Timer.h"
+#include "framework/TrackBar.h"
+#include "model/Advancement.h"
+#include "windows/FormStyle.h"
+#include "windows/SecondaryWindows.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <exception>
+
+namespace windows {
+
+TFicheZoom* FicheZoom = nullptr;
+
+namespace {
+
+using framework::TColor;
+
+constexpr int designClientWidth = 789;
+constexpr int designClientHeight = 545;
+constexpr int designPageWidth = 689;
+constexpr int designPanel1Width = 337;
+// The column on the right keeps this width; the pages take the rest.
+constexpr int columnWidth = 100;
+constexpr int splitterWidth = 3;
+constexpr int timerInterval = 100;
+constexpr int lastPosition = 100;
+// Two curves that would lie on one another are drawn this far apart.
+constexpr double curveOffset = 0.01;
+
+constexpr std::array<TColor, 4> speciesColors{framework::clTeal, framework::clMaroon, framework::clBlue,
+                                              framework::clYellow};
+constexpr std::array<int, 5> lineWidths{1, 2, 3, 4, 5};
+constexpr int defaultLineWidthItem = 1; // "2"
+constexpr std::array<double, 6> graduations{0.1, 0.2, 0.3, 0.4, 0.5, 1};
+constexpr int defaultGraduationItem = 4; // "0,5"
+// The marks of the side-by-side bar chart are smaller for the seventh equation, whose labels are long.
+constexpr int seventhMarksPoints = 10;
+constexpr int marksPoints = 12;
+
+const QString ethanoateIon = QStringLiteral("CH<sub>3</sub>COO<sup>-</sup>(aq)");
+
+// Only another of the program's windows taking over makes this one run its opening steps when it comes
+// back: an error box, a menu or another application does not.
+bool isProgramWindow(const QWidget* window) {
+    return window != nullptr && qobject_cast<const QMessageBox*>(window) == nullptr &&
+           window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip;
+}
+
+// A splitter that gives its first pane a chosen width as soon as it has its own size, so that the width
+// can be chosen while the page holding it is hidden.
+class PaneSplitter : public QSplitter {
+public:
+    using QSplitter::QSplitter;
+
+    void setFirstWidth(int width) {
+        firstWidth_ = width;
+        apply();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QSplitter::resizeEvent(event);
+        framework::guarded([this] { apply(); });
+    }
+
+private:
+    void apply() {
+        if (firstWidth_ < 0 || width() <= handleWidth()) {
+            return;
+        }
+        setSizes({firstWidth_, std::max(0, width() - handleWidth() - firstWidth_)});
+    }
+
+    int firstWidth_ = -1;
+};
+
+QWidget* chartPage(QTabWidget* pages, const char* name, const QString& caption) {
+    auto* page = new QWidget(pages);
+    page->setObjectName(QString::fromLatin1(name));
+    page->setAccessibleName(caption);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pages->addTab(page, caption);
+    return page;
+}
+
+chart::TChartView* chartIn(QWidget* holder, const char* name, const QString& accessibleName) {
+    auto* view = new chart::TChartView(holder);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setAccessibleName(accessibleName);
+    view->setLocaleProvider([] { return framework::numberLocale(); });
+    if (holder->layout() == nullptr) {
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+    holder->layout()->addWidget(view);
+    return view;
+}
+
+// The static texts of the column: white on teal; titles bold and underlined.
+framework::TStaticText* columnText(QWidget* parent, const char* name, const QString& caption, int left,
+                                   int top, bool title = false) {
+    auto* text = new framework::TStaticText(parent);
+    text->setObjectName(QString::fromLatin1(name));
+    text->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, title, title));
+    setBackground(text, framework::clTeal);
+    setTextColor(text, framework::clWhite);
+    text->move(left, top);
+    text->setCaption(caption);
+    return text;
+}
+
+// The formula labels of the column: auto-sized, white bold text on teal with a grey shadow colour.
+controls::TMarkupLabel* formulaLabel(QWidget* parent, const char* name, const QString& accessibleName,
+                                     int left, int top, bool underline = false) {
+    auto* label = new controls::TMarkupLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(accessibleName);
+    controls::SurfaceFont font;
+    font.name = QStringLiteral("MS Sans Serif");
+    font.pixelSize = 11;
+    font.bold = true;
+    font.underline = underline;
+    font.color = framework::clWhite;
+    label->setSurfaceFont(font);
+    label->setHover(false);
+    label->setParamHint(false);
+    label->setShadowColor(framework::clGray);
+    label->setShadowOffset(2);
+    label->setAutoSizing(true);
+    label->move(left, top);
+    return label;
+}
+
+controls::TFloatSpinEdit* quantityField(QWidget* parent, const char* name, const QString& accessibleName,
+                                        int top) {
+    auto* field = new controls::TFloatSpinEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setAccessibleName(accessibleName);
+    field->setFont(formFont());
+    field->setColor(framework::clTeal);
+    setTextColor(field, framework::clWhite);
+    field->setIncrement(0.1);
+    field->setMinValue(0);
+    field->setMaxValue(0); // no bounds
+    field->setValue(1);
+    field->setGeometry(4, top, 47, 22);
+    return field;
+}
+
+controls::TGlyphButton* commandButton(QWidget* parent, const char* name, const QString& caption, int top) {
+    auto* button = new controls::TGlyphButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    button->setFont(formFont());
+    button->setCaption(caption);
+    button->setGeometry(6, top, 85, 19);
+    return button;
+}
+
+controls::TFlatButton* flatButton(QWidget* parent, const char* name, const QString& caption, QRect geometry,
+                                  bool underline, TColor border) {
+    auto* button = new controls::TFlatButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    button->setFont(pixelFont(QStringLiteral("Arial"), 11, false, underline));
+    setTextColor(button, framework::clBlack);
+    button->setGeometry(geometry);
+    button->setColor(framework::clPaleYellow);
+    button->setColorBorder(border);
+    button->setColorOver(framework::rgb(216, 190, 10));
+    button->setColorDown(framework::rgb(216, 190, 10));
+    button->setColorOverCaption(framework::clBlack);
+    button->setCaption(caption);
+    return button;
+}
+
+void setMarkup(controls::TMarkupLabel* label, const QString& markup) {
+    label->HTMLText().clear();
+    label->HTMLText().add(markup);
+}
+
+std::string plain(const MainFormData& main, int slot) {
+    return framework::fromQ(main.plainFormula(slot));
+}
+
+} // namespace
+
+TFicheZoom::TFicheZoom(MainFormData& main, QWidget* owner)
+    : QDialog(owner)
+    , main_(main)
+    , pageWidth_(designPageWidth) {
+    setObjectName(QStringLiteral("FicheZoom"));
+    setWindowTitle(QStringLiteral("Zoom"));
+    setFont(formFont());
+    setBackground(this, framework::clPaleYellow);
+    resize(designClientWidth, designClientHeight);
+    setWindowState(Qt::WindowMaximized);
+
+    buildPages();
+    buildColumn();
+    buildMenu();
+    layoutColumns();
+}
+
+TFicheZoom::~TFicheZoom() = default;
+
+void TFicheZoom::buildPages() {
+    PageControleZoom = new QTabWidget(this);
+    PageControleZoom->setObjectName(QStringLiteral("PageControleZoom"));
+    PageControleZoom->setAccessibleName(QStringLiteral("Graphiques"));
+    PageControleZoom->setDocumentMode(true);
+    setTextColor(PageControleZoom, framework::clBlack);
+
+    TabHisto = chartPage(PageControleZoom, "TabHisto", QStringLiteral("Histogramme évolution"));
+    Courbe_1 = chartIn(TabHisto, "Courbe_1", QStringLiteral("Histogramme des quantités de matière"));
+    Series1z = &chart::configureCourbe1(*Courbe_1);
+
+    TabCourbes = chartPage(PageControleZoom, "TabCourbes", QStringLiteral("Courbes de l'évolution"));
+    courbe_2 = chartIn(TabCourbes, "courbe_2", QStringLiteral("Courbes des quantités de matière"));
+    lines2z = chart::configureCourbe2(*courbe_2).series;
+
+    TabDeux = chartPage(PageControleZoom, "TabDeux", QStringLiteral("Histogramme et courbes"));
+    auto* splitter = new PaneSplitter(Qt::Horizontal, TabDeux);
+    Splitter1 = splitter;
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->setHandleWidth(splitterWidth);
+    Splitter1->setChildrenCollapsible(false);
+    TabDeux->layout()->addWidget(Splitter1);
+    Panel1 = new QWidget(Splitter1);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel2 = new QWidget(Splitter1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Splitter1->addWidget(Panel1);
+    Splitter1->addWidget(Panel2);
+    splitter->setFirstWidth(designPanel1Width);
+    courbe_11 = chartIn(Panel1, "courbe_11", QStringLiteral("Histogramme des quantités de matière"));
+    Series11z = &chart::configureCourbe11(*courbe_11);
+    courbe_22 = chartIn(Panel2, "courbe_22", QStringLiteral("Courbes des quantités de matière"));
+    lines22z = chart::configureCourbe22(*courbe_22).series;
+
+    Series1z->OnGetMarkText = [this](chart::BarSeries& sender, int index, std::string& text) {
+        Series1zGetMarkText(sender, index, text);
+    };
+    Series11z->OnGetMarkText = [this](chart::BarSeries& sender, int index, std::string& text) {
+        Series11zGetMarkText(sender, index, text);
+    };
+}
+
+void TFicheZoom::buildColumn() {
+    Panelmenu = new QWidget(this);
+    Panelmenu->setObjectName(QStringLiteral("Panelmenu"));
+    setBackground(Panelmenu, framework::clPaleYellow);
+    QWidget* p = Panelmenu;
+
+    Shape1 =
+        new framework::TShape(framework::TShape::Kind::RoundRect, framework::clTeal, framework::clBlack, p);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(2, 30, 93, 109);
+    Shape2 =
+        new framework::TShape(framework::TShape::Kind::RoundRect, framework::clTeal, framework::clBlack, p);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setGeometry(2, 140, 93, 271);
+
+    const QString mol = QStringLiteral("mol");
+    columnText(p, "StaticText1", QStringLiteral("Etat initial"), 16, 34, true);
+    T1z = formulaLabel(p, "T1z", QStringLiteral("Réactif 1"), 2, 52);
+    n1z = quantityField(p, "n1z", QStringLiteral("Quantité initiale du réactif 1"), 70);
+    columnText(p, "StaticText3", mol, 54, 72);
+    T2z = formulaLabel(p, "T2z", QStringLiteral("Réactif 2"), 2, 94);
+    n2z = quantityField(p, "n2z", QStringLiteral("Quantité initiale du réactif 2"), 110);
+    columnText(p, "StaticText4", mol, 52, 112);
+
+    columnText(p, "StaticText18", QStringLiteral("à l'état X"), 17, 148, true);
+    columnText(p, "StaticText2", QStringLiteral("Réactifs"), 21, 176, true);
+    T11z = formulaLabel(p, "T11z", QStringLiteral("Réactif 1 à l'état X"), 4, 196);
+    n1_x = columnText(p, "n1_x", QStringLiteral("n1"), 16, 214);
+    columnText(p, "StaticText7", mol, 50, 214);
+    T22z = formulaLabel(p, "T22z", QStringLiteral("Réactif 2 à l'état X"), 6, 234);
+    n2_x = columnText(p, "n2_x", QStringLiteral("n1"), 16, 250);
+    columnText(p, "StaticText10", mol, 50, 250);
+    columnText(p, "StaticText11", QStringLiteral("Produits"), 22, 268, true);
+    T3z = formulaLabel(p, "T3z", QStringLiteral("Produit 1 à l'état X"), 6, 288);
+    n3_x = columnText(p, "n3_x", QStringLiteral("n1"), 16, 306);
+    columnText(p, "StaticText14", mol, 50, 306);
+    T4z = formulaLabel(p, "T4z", QStringLiteral("Produit 2 à l'état X"), 4, 324);
+    n4_x = columnText(p, "n4_x", QStringLiteral("n1"), 16, 342);
+    moles4z = columnText(p, "moles4z", mol, 50, 342);
+    MarkupLabel1 = formulaLabel(p, "MarkupLabel1", QStringLiteral("Valeur de X"), 12, 366, true);
+    setMarkup(MarkupLabel1, QStringLiteral("Valeur de X"));
+    nx = columnText(p, "nx", QStringLiteral("nx"), 18, 384);
+    columnText(p, "StaticText6", mol, 52, 384);
+
+    initialisation = commandButton(p, "initialisation", QStringLiteral("Initialisation"), 410);
+    simulationzoom = commandButton(p, "simulationzoom", QStringLiteral("Simulation"), 429);
+    arret = commandButton(p, "arret", QStringLiteral("Arrêt"), 448);
+
+    BarZoom = new framework::TTrackBar(p);
+    BarZoom->setObjectName(QStringLiteral("BarZoom"));
+    BarZoom->setAccessibleName(QStringLiteral("Avancement"));
+    BarZoom->setRange(0, lastPosition);
+    BarZoom->setSingleStep(1);
+    BarZoom->setTickInterval(10);
+    BarZoom->setTickPosition(QSlider::TicksBelow);
+    BarZoom->setGeometry(14, 466, 74, 23);
+
+    FlatButton2 = flatButton(p, "FlatButton2", QStringLiteral("Tableau mesures"), QRect(8, 490, 83, 22), true,
+                             framework::clPaleYellow);
+    FlatButton1 = flatButton(p, "FlatButton1", QStringLiteral("Quitter ZOOM"), QRect(10, 520, 79, 22), false,
+                             framework::rgb(153, 143, 130));
+
+    Timer1zoom = new framework::TTimer(this);
+    Timer1zoom->setObjectName(QStringLiteral("Timer1zoom"));
+    Timer1zoom->setInterval(timerInterval);
+    Timer1zoom->setEnabled(false);
+
+    // The handlers are attached once the controls hold their design values.
+    n1z->OnChange = [this](QObject* sender) { n1zChange(sender); };
+    n2z->OnChange = [this](QObject* sender) { n1zChange(sender); };
+    initialisation->OnClick = [this](QObject* sender) { initialisationClick(sender); };
+    simulationzoom->OnClick = [this](QObject* sender) { Timer1zoomTimer(sender); };
+    arret->OnClick = [this](QObject* sender) { arretClick(sender); };
+    BarZoom->OnChange = [this](QObject* sender) { BarZoomChange(sender); };
+    Timer1zoom->OnTimer = [this](QObject* sender) { Timer1zoomTimer(sender); };
+    FlatButton1->OnClick = [this](QObject* sender) { FlatButton1Click(sender); };
+    FlatButton2->OnClick = [this](QObject* sender) { FlatButton2Click(sender); };
+}
+
+void TFicheZoom::buildMenu() {
+    MenuGrapheZoom = new QMenu(this);
+    MenuGrapheZoom->setObjectName(QStringLiteral("MenuGrapheZoom"));
+    QMenu* sizes = MenuGrapheZoom->addMenu(QStringLiteral("Taille des droites"));
+    sizes->setObjectName(QStringLiteral("Tailledesdroites1"));
+    for (std::size_t i = 0; i < lineWidths.size(); ++i) {
+        const int width = lineWidths[i];
+        tailleItems[i] = framework::addMenuItem(
+            sizes, QStringLiteral("tailleZoom%1").arg(width), QString::number(width),
+            [this, width] { tailleClick(width); }, true);
+    }
+    tailleItems[defaultLineWidthItem]->setChecked(true);
+
+    QMenu* scales = MenuGrapheZoom->addMenu(QStringLiteral("Echelle de graduations"));
+    scales->setObjectName(QStringLiteral("Echelledegraduations1"));
+    static constexpr std::array<const char*, 6> names{"N01z", "N02z", "N03z", "N04z", "N05z", "N1gz"};
+    for (std::size_t i = 0; i < graduations.size(); ++i) {
+        const int item = int(i);
+        graduationItems[i] = framework::addMenuItem(
+            scales, QString::fromLatin1(names[i]), framework::textMark(graduations[i]),
+            [this, item] { graduationClick(item); }, true);
+    }
+    graduationItems[defaultGraduationItem]->setChecked(true);
+
+    for (chart::TChartView* view : {Courbe_1, courbe_2, courbe_11, courbe_22}) {
+        view->setPopupMenu(MenuGrapheZoom);
+    }
+}
+
+void TFicheZoom::layoutColumns() {
+    PageControleZoom->setGeometry(0, 0, pageWidth_, height());
+    Panelmenu->setGeometry(pageWidth_, 0, std::max(0, width() - pageWidth_), height());
+}
+
+void TFicheZoom::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    framework::guarded([this] { layoutColumns(); });
+}
+
+void TFicheZoom::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) {
+        return;
+    }
+    framework::guarded([this] {
+        if (!isActiveWindow()) {
+            formTookActivation_ = isProgramWindow(QApplication::activeWindow());
+            return;
+        }
+        if (formTookActivation_) {
+            FormActivate();
+        }
+    });
+}
+
+void TFicheZoom::FormActivate() {
+    PageControleZoom->setCurrentIndex(0);
+    pageWidth_ = frameGeometry().width() - columnWidth;
+    layoutColumns();
+    static_cast<PaneSplitter*>(Splitter1)->setFirstWidth(int(std::lrint(pageWidth_ / 2.0)));
+
+    for (controls::TMarkupLabel* label : {T1z, T11z, T2z, T22z, T3z, T4z}) {
+        label->HTMLText().clear();
+    }
+    T1z->HTMLText().add(main_.zoomMarkupFirstLine(1));
+    T11z->HTMLText().add(main_.zoomMarkupFirstLine(1));
+    T2z->HTMLText().add(main_.zoomMarkupFirstLine(2));
+    T22z->HTMLText().add(main_.zoomMarkupFirstLine(2));
+    T3z->HTMLText().add(main_.zoomMarkupFirstLine(3));
+    const bool slot4 = !main_.plainFormula(4).isEmpty();
+    T4z->setVisible(slot4);
+    if (slot4) {
+        // The main window carries the water of the seventh equation with the ethanoate ion; here the ion
+        // stands alone.
+        T4z->HTMLText().add(main_.seventhEquationChecked() ? ethanoateIon : main_.zoomMarkupFirstLine(4));
+    }
+
+    n1z->setText(main_.initialQuantityText(1));
+    n1_x->setCaption(main_.initialQuantityText(1));
+    n2z->setText(main_.initialQuantityText(2));
+    n2_x->setCaption(main_.initialQuantityText(2));
+    n3_x->setCaption(QStringLiteral("0"));
+    n4_x->setCaption(QStringLiteral("0"));
+    nx->setCaption(QStringLiteral("0"));
+    n4_x->setVisible(slot4);
+    moles4z->setVisible(slot4);
+
+    fillBars({main_.initialQuantityValue(1), main_.initialQuantityValue(2), 0, 0}, slot4);
+    n1zChange(this);
+}
+
+void TFicheZoom::fillBars(const std::array<double, 4>& values, bool withSlot4) {
+    for (chart::BarSeries* bars : {Series1z, Series11z}) {
+        bars->clear();
+        for (int slot = 1; slot <= 3; ++slot) {
+            bars->addBar(values[std::size_t(slot - 1)], plain(main_, slot),
+                         speciesColors[std::size_t(slot - 1)]);
+        }
+    }
+    // The fourth bar goes to the first chart and then to the second, as the three others did.
+    if (withSlot4) {
+        for (chart::BarSeries* bars : {Series1z, Series11z}) {
+            bars->addBar(values[3], plain(main_, 4), speciesColors[3]);
+        }
+    }
+}
+
+bool TFicheZoom::species4Present() const {
+    return !moles4z->isHidden();
+}
+
+void TFicheZoom::n1zChange(QObject*) {
+    const double n1 = n1z->value();
+    const double n2 = n2z->value();
+    const int a1 = framework::strictInteger(main_.coefficientText(1));
+    if (main_.coefficientText(2).isEmpty()) {
+        main_.setCoefficientText(2, QStringLiteral("1"));
+    }
+    const int a2 = framework::strictInteger(main_.coefficientText(2));
+    xmaxZoom_ = model::limitOf(n1, a1, n2, a2).xmax;
+    const int a3 = framework::strictInteger(main_.coefficientText(3));
+    const model::AxisScaling scaling =
+        model::axisScalingOf(xmaxZoom_, model::largestQuantity(n1, n2, a3, xmaxZoom_));
+
+    courbe_2->bottomAxis().setMaximum(scaling.bottomMaximum);
+    courbe_2->bottomAxis().setIncrement(scaling.bottomIncrement);
+    Courbe_1->leftAxis().setMaximum(scaling.leftMaximum);
+    courbe_2->leftAxis().setMaximum(scaling.leftMaximum);
+    courbe_22->bottomAxis().setMaximum(scaling.bottomMaximum);
+    courbe_22->bottomAxis().setIncrement(scaling.bottomIncrement);
+    courbe_11->leftAxis().setMaximum(scaling.leftMaximum);
+    courbe_22->leftAxis().setMaximum(scaling.leftMaximum);
+    initialisationClick(this);
+}
+
+void TFicheZoom::initialisationClick(QObject*) {
+    n1_x->setCaption(n1z->text());
+    n2_x->setCaption(n2z->text());
+    nx->setCaption(QStringLiteral("0"));
+    fillBars({n1z->value(), n2z->value(), 0, 0}, species4Present());
+    BarZoom->setPosition(0);
+    for (const auto* set : {&lines2z, &lines22z}) {
+        for (std::size_t i = 0; i < set->size(); ++i) {
+            (*set)[i]->clear();
+            (*set)[i]->setTitle(plain(main_, int(i) + 1));
+        }
+    }
+    lines2z[3]->setShowInLegend(species4Present());
+    lines22z[3]->setShowInLegend(species4Present());
+}
+
+TFicheZoom::SliderState TFicheZoom::sliderState() const {
+    SliderState state;
+    state.p = BarZoom->position();
+    state.x = model::advancementAt(state.p, xmaxZoom_);
+    state.n1 = framework::strictReal(n1z->text());
+    state.n2 = framework::strictReal(n2z->text());
+    for (int slot = 1; slot <= 3; ++slot) {
+        state.a[std::size_t(slot - 1)] = framework::strictReal(main_.coefficientText(slot));
+    }
+    const QString a4 = main_.coefficientText(4);
+    state.a[3] = a4.isEmpty() ? 0 : framework::strictReal(a4);
+    const model::Quantities q =
+        model::quantitiesAt(state.n1, state.n2, {state.a[0], state.a[1], state.a[2], state.a[3]}, state.x);
+    state.q = {q.q1, q.q2, q.q3, q.q4};
+    return state;
+}
+
+void TFicheZoom::BarZoomChange(QObject*) {
+    const SliderState state = sliderState();
+    // A reactant cannot go below nothing: the slider shows no state past the limiting reactant's end.
+    if (state.q[0] < 0 || state.q[1] < 0) {
+        return;
+    }
+    showState(state);
+}
+
+void TFicheZoom::showState(const SliderState& state) {
+    n1_x->setCaption(framework::textF3(state.q[0]));
+    n2_x->setCaption(framework::textF3(state.q[1]));
+    n3_x->setCaption(framework::textF3(state.q[2]));
+    n4_x->setCaption(framework::textF3(state.q[3]));
+    nx->setCaption(framework::textF3(state.x));
+    fillBars(state.q, species4Present());
+
+    for (const auto* set : {&lines2z, &lines22z}) {
+        for (chart::LineSeries* line : *set) {
+            line->clear();
+        }
+    }
+    // Two reactants in the same proportions would draw one curve over the other, and so would the two
+    // products of the seventh equation: the first of each pair is lifted a little.
+    const bool reactantsCoincide = state.n1 == state.n2 && state.a[0] == state.a[1];
+    const double offset1 = reactantsCoincide ? curveOffset : 0;
+    const double offset4 = main_.seventhEquationChecked() ? curveOffset : 0;
+    const model::Coefficients a{state.a[0], state.a[1], state.a[2], state.a[3]};
+    for (int i = 0; i <= state.p; ++i) {
+        const double x = model::advancementAt(i, xmaxZoom_);
+        const model::Quantities q = model::quantitiesAt(state.n1, state.n2, a, x);
+        lines2z[0]->addXY(x, q.q1 + offset1, {}, speciesColors[0]);
+        lines2z[1]->addXY(x, q.q2, {}, speciesColors[1]);
+        lines2z[2]->addXY(x, q.q3, {}, speciesColors[2]);
+        lines22z[0]->addXY(x, q.q1 + offset1, {}, speciesColors[0]);
+        lines22z[1]->addXY(x, q.q2, {}, speciesColors[1]);
+        lines22z[2]->addXY(x, q.q3, {}, speciesColors[2]);
+        if (species4Present()) {
+            lines2z[3]->addXY(x, q.q4 + offset4, {}, speciesColors[3]);
+            lines22z[3]->addXY(x, q.q4 + offset4, {}, speciesColors[3]);
+        }
+    }
+}
+
+void TFicheZoom::Timer1zoomTimer(QObject*) {
+    // A step that fails would fail again at every tick: the run stops, so that its message is shown once.
+    struct StopOnFailure {
+        framework::TTimer* timer;
+        int failures = std::uncaught_exceptions();
+        ~StopOnFailure() {
+            if (std::uncaught_exceptions() > failures) {
+                timer->setEnabled(false);
+            }
+        }
+    } stopOnFailure{Timer1zoom};
+    simulationzoomClick();
+}
+
+void TFicheZoom::simulationzoomClick() {
+    Timer1zoom->setEnabled(true);
+    if (BarZoom->position() == lastPosition) {
+        Timer1zoom->setEnabled(false);
+        return;
+    }
+    BarZoom->setPosition(BarZoom->position() + 1);
+    // The slider's own handler stops short of a quantity below zero; the run always reaches its end, where
+    // the limiting reactant may be a rounding residue away from zero.
+    showState(sliderState());
+}
+
+void TFicheZoom::arretClick(QObject*) {
+    Timer1zoom->setEnabled(false);
+}
+
+void TFicheZoom::FlatButton1Click(QObject*) {
+    reject();
+}
+
+void TFicheZoom::FlatButton2Click(QObject*) {
+    // The table reads the main window, not this one.
+    showMeasurementTable(main_, this);
+}
+
+void TFicheZoom::tailleClick(int width) {
+    for (std::size_t i = 0; i < lineWidths.size(); ++i) {
+        tailleItems[i]->setChecked(lineWidths[i] == width);
+    }
+    for (const auto* set : {&lines2z, &lines22z}) {
+        for (chart::LineSeries* line : *set) {
+            line->setLineWidth(width);
+        }
+    }
+}
+
+void TFicheZoom::graduationClick(int item) {
+    const double increment = graduations[std::size_t(item)];
+    for (chart::TChartView* view : {Courbe_1, courbe_11, courbe_2, courbe_22}) {
+        view->leftAxis().setIncrement(increment);
+    }
+    for (std::size_t i = 0; i < graduationItems.size(); ++i) {
+        graduationItems[i]->setChecked(int(i) == item);
+    }
+}
+
+void TFicheZoom::Series1zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText) {
+    markText = sender.pointLabel(valueIndex) + '\r' + sender.formatValue(sender.point(valueIndex).y) + " mol";
+}
+
+void TFicheZoom::Series11zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText) {
+    Series1zGetMarkText(sender, valueIndex, markText);
+    Series11z->marks().setFontSize(main_.seventhEquationChecked() ? seventhMarksPoints : marksPoints);
+}
+
+} // namespace windows

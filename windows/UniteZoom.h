@@ -1,0 +1,147 @@
+#pragma once
+// The zoom window, FicheZoom: the charts of the current transformation at full-screen size on three
+// pages (the bar chart, the line chart, both side by side), and a column on the right with the window's
+// own initial quantities, the state at X, its own slider and its own simulation. It copies the main
+// window's equation and quantities when it becomes active and recomputes everything from the quantities
+// typed into it; apart from repairing an empty slot-2 coefficient it writes nothing into the main window.
+
+#include "windows/MainFormData.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+
+namespace chart {
+class BarSeries;
+class LineSeries;
+class TChartView;
+} // namespace chart
+namespace controls {
+class TFlatButton;
+class TFloatSpinEdit;
+class TGlyphButton;
+class TMarkupLabel;
+} // namespace controls
+namespace framework {
+class TShape;
+class TStaticText;
+class TTimer;
+class TTrackBar;
+} // namespace framework
+
+namespace windows {
+
+class TFicheZoom : public QDialog {
+    Q_OBJECT
+public:
+    TFicheZoom(MainFormData& main, QWidget* owner);
+    ~TFicheZoom() override;
+
+    // The maximal advancement for the quantities typed into this window.
+    double xmaxZoom() const { return xmaxZoom_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The state at the slider's position, from the texts of n1z and n2z read strictly.
+    struct SliderState {
+        int p = 0;
+        double x = 0;
+        double n1 = 0;
+        double n2 = 0;
+        std::array<double, 4> a{};
+        std::array<double, 4> q{};
+    };
+
+    void buildPages();
+    void buildColumn();
+    void buildMenu();
+
+    // The opening steps, run whenever the window becomes the program's active window.
+    void FormActivate();
+    void n1zChange(QObject* sender);
+    void initialisationClick(QObject* sender);
+    void BarZoomChange(QObject* sender);
+    void Timer1zoomTimer(QObject* sender);
+    void simulationzoomClick();
+    void arretClick(QObject* sender);
+    void FlatButton1Click(QObject* sender);
+    void FlatButton2Click(QObject* sender);
+    // "Taille des droites": the eight lines drawn width pixels wide.
+    void tailleClick(int width);
+    // "Echelle de graduations": the left axes of the four charts labelled every increment.
+    void graduationClick(int item);
+    void Series1zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText);
+    void Series11zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText);
+
+    SliderState sliderState() const;
+    void showState(const SliderState& state);
+    // The two bar charts, the fourth bar in both only when asked.
+    void fillBars(const std::array<double, 4>& values, bool withSlot4);
+    bool species4Present() const;
+    void layoutColumns();
+
+    MainFormData& main_;
+    double xmaxZoom_ = 0;
+    int pageWidth_ = 0;
+    // Whether the window that took the activation from this one was another of the program's windows.
+    bool formTookActivation_ = true;
+
+    QTabWidget* PageControleZoom;
+    QWidget* TabHisto;
+    QWidget* TabCourbes;
+    QWidget* TabDeux;
+    QSplitter* Splitter1;
+    QWidget* Panel1;
+    QWidget* Panel2;
+    chart::TChartView* Courbe_1;
+    chart::TChartView* courbe_2;
+    chart::TChartView* courbe_11;
+    chart::TChartView* courbe_22;
+    chart::BarSeries* Series1z = nullptr;
+    chart::BarSeries* Series11z = nullptr;
+    std::array<chart::LineSeries*, 4> lines2z{};  // Series2z .. Series5z
+    std::array<chart::LineSeries*, 4> lines22z{}; // Series22z .. Series55z
+
+    QWidget* Panelmenu;
+    framework::TShape* Shape1;
+    framework::TShape* Shape2;
+    controls::TMarkupLabel* T1z;
+    controls::TMarkupLabel* T2z;
+    controls::TMarkupLabel* T11z;
+    controls::TMarkupLabel* T22z;
+    controls::TMarkupLabel* T3z;
+    controls::TMarkupLabel* T4z;
+    controls::TMarkupLabel* MarkupLabel1;
+    controls::TFloatSpinEdit* n1z;
+    controls::TFloatSpinEdit* n2z;
+    framework::TStaticText* n1_x;
+    framework::TStaticText* n2_x;
+    framework::TStaticText* n3_x;
+    framework::TStaticText* n4_x;
+    framework::TStaticText* nx;
+    framework::TStaticText* moles4z;
+    controls::TGlyphButton* initialisation;
+    controls::TGlyphButton* simulationzoom;
+    controls::TGlyphButton* arret;
+    framework::TTrackBar* BarZoom;
+    controls::TFlatButton* FlatButton1;
+    controls::TFlatButton* FlatButton2;
+    framework::TTimer* Timer1zoom;
+
+    QMenu* MenuGrapheZoom;
+    std::array<QAction*, 5> tailleItems{};
+    std::array<QAction*, 6> graduationItems{};
+};
+
+// The window while it is shown, as the program's units name it; null otherwise.
+extern TFicheZoom* FicheZoom;
+
+} // namespace windows
