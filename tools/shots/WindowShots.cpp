@@ -1,0 +1,69 @@
+// The secondary windows as a lesson shows them: the zoom window's three pages at full-HD size, the
+// measurement table, the new-equation editor with a formula typed into it, and the About box.
+#include "ScreenshotRegistry.h"
+
+#include "app/UnitMolvanex.h"
+#include "controls/BevelCheck.h"
+#include "framework/Edit.h"
+#include "framework/TrackBar.h"
+#include "windows/UniteNewEquation.h"
+#include "windows/UnitePropos.h"
+#include "windows/UniteTableau.h"
+#include "windows/UniteZoom.h"
+
+#include <QApplication>
+#include <QTabWidget>
+
+namespace {
+
+const QRect lessonWorkArea(0, 0, 1024, 738);
+const QSize fullHd(1920, 1080);
+
+// The main window with the copper oxide equation, as the windows read it.
+struct Lesson {
+    Lesson() { main.BevelCheck2->setChecked(true); }
+    app::TFiche_molvanex main{nullptr, [] { return lessonWorkArea; }};
+};
+
+QImage zoomPage(int page, int position) {
+    Lesson lesson;
+    windows::TFicheZoom zoom(lesson.main, nullptr);
+    zoom.setWindowState(Qt::WindowNoState);
+    zoom.resize(fullHd);
+    zoom.show();
+    zoom.activateWindow();
+    QApplication::processEvents(); // the activation runs the opening steps
+    zoom.findChild<framework::TTrackBar*>(QStringLiteral("BarZoom"))->setPosition(position);
+    zoom.findChild<QTabWidget*>(QStringLiteral("PageControleZoom"))->setCurrentIndex(page);
+    return shots::grabWidget(zoom);
+}
+
+const shots::Registrar zoomHistogram(QStringLiteral("zoom-histogram"), [] { return zoomPage(0, 60); });
+const shots::Registrar zoomCurves(QStringLiteral("zoom-curves"), [] { return zoomPage(1, 60); });
+const shots::Registrar zoomBoth(QStringLiteral("zoom-both"), [] { return zoomPage(2, 60); });
+
+const shots::Registrar table(QStringLiteral("table"), [] {
+    Lesson lesson;
+    windows::TFicheTab window(lesson.main, nullptr);
+    return shots::grabWidget(window);
+});
+
+const shots::Registrar editor(QStringLiteral("editor"), [] {
+    windows::TFicheNouvelleEquation window(nullptr);
+    window.show();
+    const auto type = [&](const char* name, const QString& text) {
+        window.findChild<framework::TEdit*>(QString::fromLatin1(name))->setText(text);
+    };
+    type("NomReactif1", QStringLiteral("Dihydrogène"));
+    type("Edit1", QStringLiteral("H2(g)"));
+    type("EditHTML1", QStringLiteral("H<sub>2</sub>(g)"));
+    type("EditHTML3", QStringLiteral("H<sub>2</sub>O(l)"));
+    return shots::grabWidget(window);
+});
+
+const shots::Registrar about(QStringLiteral("about"), [] {
+    windows::TAboutBox box(nullptr);
+    return shots::grabWidget(box);
+});
+
+} // namespace
