@@ -1,0 +1,258 @@
+// The main window at start: its frame, the controls of the form at their places, the charts sized to
+// the window, and the first equation loaded.
+#include "MainWindowFixture.h"
+
+#include "chart/ChartView.h"
+#include "controls/FlatButtons.h"
+#include "framework/Timer.h"
+
+#include <QMenu>
+#include <QTabWidget>
+
+namespace app_testing {
+namespace {
+
+TEST_F(MainWindowTest, FillsTheWorkAreaWithItsCaptionAndNoMaximiseButton) {
+    EXPECT_EQ(window().objectName(), QStringLiteral("Fiche_molvanex"));
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Chimie générale - seconde"));
+    EXPECT_EQ(window().frameGeometry(), lessonWorkArea);
+    EXPECT_FALSE(window().windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window().windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(window().windowFlags() & Qt::WindowSystemMenuHint);
+    auto* pages = child<QTabWidget>("PageControl1");
+    ASSERT_EQ(pages->count(), 1);
+    EXPECT_EQ(pages->tabText(0), QStringLiteral("Réaction chimique"));
+    EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabSheet1"));
+}
+
+TEST_F(MainWindowTest, OnALessonWorkAreaTheChartsShareTheWidthBelowTheTable) {
+    EXPECT_EQ(barChart()->geometry(), QRect(0, 256, 430, 438));
+    EXPECT_EQ(lineChart()->geometry(), QRect(435, 256, 594, 438));
+}
+
+TEST_F(MainWindowTest, EveryActivationSizesTheChartsToTheWindowAsItIsThen) {
+    resizeOuter(900, 650);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(barChart()->width(), 430) << "a resize alone changes nothing";
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    EXPECT_EQ(barChart()->geometry(), QRect(0, 256, 378, 350));
+    EXPECT_EQ(lineChart()->geometry(), QRect(383, 256, 522, 350));
+}
+
+TEST_F(MainWindowTest, AWindowLowerThanTheTableGivesEmptyChartsNeverNegativeOnes) {
+    resizeOuter(500, 250);
+    window().FormActivate();
+    EXPECT_EQ(barChart()->height(), 0);
+    EXPECT_EQ(lineChart()->height(), 0);
+    EXPECT_EQ(barChart()->width(), 210);
+    EXPECT_EQ(lineChart()->x(), 215);
+    EXPECT_EQ(lineChart()->width(), 290);
+}
+
+TEST_F(MainWindowTest, HalvesOfAPixelRoundToEven) {
+    // 0.42 x 1025 = 430.5 and 0.58 x 1025 = 594.5 round down; at 975, 409.5 and 565.5 round up.
+    resizeOuter(1025, 738);
+    window().FormActivate();
+    EXPECT_EQ(barChart()->width(), 430);
+    EXPECT_EQ(lineChart()->width(), 594);
+    resizeOuter(975, 738);
+    window().FormActivate();
+    EXPECT_EQ(barChart()->width(), 410);
+    EXPECT_EQ(lineChart()->width(), 566);
+}
+
+struct Placement {
+    friend void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
+
+    const char* name;
+    QRect bounds; // an empty size checks the position only (auto-sized controls)
+};
+
+class MainWindowPlacementTest : public MainWindowTest, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(MainWindowPlacementTest, LiesWhereTheFormPutsIt) {
+    const Placement& p = GetParam();
+    QWidget* widget = child(p.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    if (p.bounds.isEmpty()) {
+        EXPECT_EQ(widget->pos(), p.bounds.topLeft());
+    } else {
+        EXPECT_EQ(widget->geometry(), p.bounds);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Form, MainWindowPlacementTest,
+    ::testing::Values(
+        Placement{"BevelCheck1", {20, 16, 15, 17}}, Placement{"BevelCheck2", {96, 16, 15, 17}},
+        Placement{"BevelCheck3", {180, 16, 15, 17}}, Placement{"BevelCheck4", {248, 16, 15, 17}},
+        Placement{"BevelCheck5", {350, 16, 15, 17}}, Placement{"BevelCheck6", {442, 16, 15, 17}},
+        Placement{"BevelCheck7", {530, 16, 15, 17}}, Placement{"Titre1", {36, 16, 0, 0}},
+        Placement{"MarkupLabel1", {112, 16, 0, 0}}, Placement{"MarkupLabel2", {196, 16, 0, 0}},
+        Placement{"MarkupLabel3", {264, 16, 0, 0}}, Placement{"MarkupLabel4", {366, 16, 0, 0}},
+        Placement{"MarkupLabel5", {458, 16, 0, 0}}, Placement{"MarkupLabel6", {546, 12, 0, 0}},
+        Placement{"Shape3", {24, 36, 657, 59}}, Placement{"Reactifs", {32, 48, 0, 0}},
+        Placement{"StaticText11", {324, 48, 27, 32}}, Placement{"Produits", {350, 48, 0, 0}},
+        Placement{"Shape1", {24, 96, 657, 155}}, Placement{"Shape19", {42, 96, 147, 61}},
+        Placement{"Shape2", {42, 156, 621, 51}}, Placement{"Shape5", {42, 206, 621, 35}},
+        Placement{"Shape6", {188, 96, 59, 65}}, Placement{"Shape7", {188, 156, 59, 51}},
+        Placement{"Shape8", {188, 206, 59, 35}}, Placement{"Shape9", {246, 96, 105, 61}},
+        Placement{"Shape10", {350, 96, 105, 61}}, Placement{"Shape11", {454, 96, 105, 61}},
+        Placement{"Shape12", {558, 96, 105, 61}}, Placement{"Shape13", {246, 156, 105, 51}},
+        Placement{"Shape14", {350, 156, 105, 51}}, Placement{"Shape15", {454, 156, 105, 51}},
+        Placement{"Shape16", {246, 206, 105, 35}}, Placement{"Shape17", {350, 206, 105, 35}},
+        Placement{"Shape18", {454, 206, 105, 35}}, Placement{"StaticText1", {44, 166, 137, 37}},
+        Placement{"StaticText15", {48, 216, 0, 0}}, Placement{"StaticText2", {210, 98, 0, 0}},
+        Placement{"StaticText6", {210, 132, 0, 0}}, Placement{"MaskEditX", {210, 182, 35, 21}},
+        Placement{"STX", {210, 217, 0, 0}}, Placement{"ST111", {272, 100, 0, 0}},
+        Placement{"ST222", {380, 100, 0, 0}}, Placement{"ST33", {494, 101, 0, 0}},
+        Placement{"ST44", {588, 100, 0, 0}}, Placement{"MaskEdit11i", {260, 131, 65, 22}},
+        Placement{"MaskEdit22i", {374, 131, 65, 22}}, Placement{"Initial3", {504, 132, 0, 0}},
+        Placement{"Initial4", {612, 132, 0, 0}}, Placement{"STEquation1", {280, 160, 66, 17}},
+        Placement{"STEquation2", {386, 160, 66, 17}}, Placement{"STEquation3", {504, 160, 66, 17}},
+        Placement{"STEquation4", {612, 158, 66, 17}}, Placement{"MaskEdit11", {280, 182, 35, 21}},
+        Placement{"MaskEdit22", {386, 182, 35, 21}}, Placement{"MaskEdit33", {504, 182, 35, 21}},
+        Placement{"MaskEdit44", {612, 182, 35, 21}}, Placement{"STFinal1", {280, 218, 0, 0}},
+        Placement{"STFinal2", {386, 218, 0, 0}}, Placement{"STFinal3", {504, 218, 0, 0}},
+        Placement{"STFinal4", {612, 218, 0, 0}}, Placement{"BtnInitialisation", {686, 54, 93, 21}},
+        Placement{"GlyphButton1", {686, 74, 93, 21}}, Placement{"GlyphButton4", {686, 94, 93, 21}},
+        Placement{"GlyphButton2", {686, 116, 93, 21}}, Placement{"BarEvolution", {682, 138, 99, 23}},
+        Placement{"FlatButton3", {692, 170, 83, 22}}, Placement{"btnpropos", {704, 190, 69, 22}},
+        Placement{"FlatButton2", {704, 210, 69, 22}}, Placement{"FlatButton1", {704, 232, 70, 22}},
+        Placement{"GlyphButton3", {480, 240, 117, 19}}),
+    [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, TheInitialStateTitleIsTheWindowsOwnDrawnOverItsCell) {
+    auto* title = child<QLabel>("StaticText4");
+    EXPECT_EQ(title->parentWidget(), &window());
+    EXPECT_EQ(title->text(), QStringLiteral("Etat initial (mol)"));
+    const QRect cell(child("Shape19")->mapTo(&window(), QPoint(0, 0)), child("Shape19")->size());
+    EXPECT_TRUE(cell.contains(title->geometry())) << "the title lies inside the first row's title cell";
+    const int above = title->geometry().top() - cell.top();
+    const int below = cell.bottom() - title->geometry().bottom();
+    EXPECT_LE(std::abs(above - below), 2) << "and is centred in it as the other two row titles are";
+}
+
+TEST_F(MainWindowTest, StartsWithTheFirstEquationAndItsStateAtZero) {
+    EXPECT_TRUE(box(1)->isChecked());
+    for (int i = 2; i <= 7; ++i) {
+        EXPECT_FALSE(box(i)->isChecked()) << i;
+    }
+    EXPECT_EQ(shown("Reactifs"), QStringLiteral("      C(s)     +      O<sub>2</sub>(g)"));
+    EXPECT_EQ(shown("Produits"), QStringLiteral("     CO<sub>2</sub>(g)"));
+    EXPECT_EQ(shown("ST111"), QStringLiteral("C(s)"));
+    EXPECT_EQ(child<controls::TMarkupLabel>("ST111")->hint(), QStringLiteral("Carbone"));
+    EXPECT_EQ(shown("ST44"), QString());
+    EXPECT_EQ(shown("MaskEdit11i"), QStringLiteral("1"));
+    EXPECT_EQ(shown("MaskEdit22i"), QStringLiteral("1"));
+    EXPECT_EQ(shown("MaskEdit11"), QStringLiteral("1,000"));
+    EXPECT_EQ(shown("MaskEdit22"), QStringLiteral("1,000"));
+    EXPECT_EQ(shown("MaskEdit33"), QStringLiteral("0"));
+    EXPECT_EQ(shown("MaskEdit44"), QString());
+    EXPECT_EQ(shown("MaskEditX"), QStringLiteral("0"));
+    EXPECT_EQ(shown("STEquation1"), QStringLiteral("1 - X"));
+    EXPECT_EQ(shown("STEquation3"), QStringLiteral("X"));
+    EXPECT_FALSE(visible("STEquation4"));
+    EXPECT_FALSE(visible("Initial4"));
+    EXPECT_FALSE(visible("STX"));
+    EXPECT_FALSE(visible("STFinal1"));
+    EXPECT_EQ(slider()->position(), 0);
+    EXPECT_FALSE(child<framework::TTimer>("Timer1")->enabled());
+    EXPECT_EQ(child<framework::TTimer>("Timer1")->interval(), 100);
+    EXPECT_EQ(barLabels(), (std::vector<std::string>{"C(s)", "O2(g)", "CO2(g)"}));
+    EXPECT_EQ(barValues(), (std::vector<double>{1, 1, 0}));
+    EXPECT_EQ(legendTexts(), (std::vector<std::string>{"C(s)", "O2(g)", "CO2(g)"}));
+    EXPECT_DOUBLE_EQ(window().xmax(), 1);
+    EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(MainWindowTest, TheStorageOfTheEquationIsNeverSeen) {
+    for (const char* name : {"ST1", "ST2", "ST3", "ST4", "MaskEdit1", "MaskEdit2", "MaskEdit3", "MaskEdit4",
+                             "T1", "T2", "T3", "T4", "GlyphButton3"}) {
+        EXPECT_FALSE(visible(name)) << name;
+    }
+    EXPECT_EQ(shown("ST2"), QStringLiteral("O2(g)"));
+    EXPECT_EQ(shown("MaskEdit3"), QStringLiteral("1"));
+    EXPECT_EQ(shown("T2"), QStringLiteral("O<sub>2</sub>(g)"));
+}
+
+TEST_F(MainWindowTest, TheChartsAreConfiguredAsTheFormSays) {
+    chart::TChartView* bar = barChart();
+    EXPECT_EQ(bar->title().text(), (std::vector<std::string>{"Evolution des différentes espèces chimiques ",
+                                                             "en fonction de l'avancement"}));
+    EXPECT_TRUE(bar->view3D());
+    EXPECT_EQ(bar->chart3DPercent(), 40);
+    EXPECT_FALSE(bar->legend().visible());
+    EXPECT_EQ(bar->leftAxis().title().caption(), "Quantité de matière (mol)");
+    EXPECT_EQ(bar->bottomAxis().title().caption(),
+              "Espèces chimiques présentes au cours de la transformation    ");
+    EXPECT_EQ(bar->popupMenu(), child<QMenu>("PopupMenuGraduations"));
+    EXPECT_DOUBLE_EQ(bar->leftAxis().increment(), 0.5);
+
+    chart::TChartView* lines = lineChart();
+    EXPECT_EQ(lines->title().text(), (std::vector<std::string>{"Evolution des quantités de matière",
+                                                               " en fonction de l'avancement X."}));
+    EXPECT_FALSE(lines->view3D());
+    EXPECT_TRUE(lines->legend().visible());
+    EXPECT_EQ(lines->bottomAxis().title().caption(), "Etat d'avancement  X en mol");
+    EXPECT_EQ(lines->popupMenu(), child<QMenu>("MenuGraphe"));
+    for (int slot = 1; slot <= 4; ++slot) {
+        EXPECT_EQ(line(slot).lineWidth(), 2);
+    }
+    EXPECT_EQ(line(1).seriesColor(), framework::clGreen);
+    EXPECT_EQ(line(2).seriesColor(), framework::rgb(128, 0, 64));
+    EXPECT_EQ(line(3).seriesColor(), framework::clBlue);
+    EXPECT_EQ(line(4).seriesColor(), framework::clYellow);
+    // The first computation of the first equation: xmax 1, largest quantity 1.
+    EXPECT_DOUBLE_EQ(lines->bottomAxis().maximum(), 1.2);
+    EXPECT_DOUBLE_EQ(lines->bottomAxis().increment(), 0.1);
+    EXPECT_DOUBLE_EQ(lines->leftAxis().maximum(), 2);
+    EXPECT_DOUBLE_EQ(bar->leftAxis().maximum(), 2);
+}
+
+TEST_F(MainWindowTest, TheMenusCarryTheirItemsWithTheFormsChecks) {
+    auto* graduations = child<QMenu>("PopupMenuGraduations");
+    QStringList captions;
+    for (QAction* action : graduations->actions()) {
+        captions << action->text();
+    }
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
+                                     QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1")}));
+    for (const char* name : {"N01", "N02", "N03", "N04", "N1g", "N012", "N022", "N032", "N042", "N1g2"}) {
+        EXPECT_FALSE(item(name)->isChecked()) << name;
+    }
+    EXPECT_TRUE(item("N05")->isChecked());
+    EXPECT_TRUE(item("N052")->isChecked());
+    EXPECT_EQ(child<QMenu>("Tailledesdroites")->title(), QStringLiteral("Taille des droites"));
+    EXPECT_EQ(child<QMenu>("Echelledegraduations")->title(), QStringLiteral("Echelle de graduations"));
+    EXPECT_TRUE(item("N2")->isChecked());
+    for (const char* name : {"N1", "N3", "N4", "N5"}) {
+        EXPECT_FALSE(item(name)->isChecked()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, EveryControlTheClassUsesHasAFrenchAccessibleName) {
+    for (const char* name :
+         {"BevelCheck1",       "BevelCheck7",  "BarEvolution", "MaskEdit11i", "MaskEdit22i",  "MaskEditX",
+          "MaskEdit11",        "MaskEdit44",   "Chart1",       "Chart2",      "GlyphButton1", "GlyphButton4",
+          "BtnInitialisation", "GlyphButton2", "FlatButton1",  "FlatButton2", "FlatButton3",  "btnpropos",
+          "Reactifs",          "Produits",     "StaticText11"}) {
+        EXPECT_FALSE(child(name)->accessibleName().isEmpty()) << name;
+    }
+    EXPECT_EQ(child("BevelCheck2")->accessibleName(), QStringLiteral("Équation CuO + C"));
+    EXPECT_EQ(field(1)->accessibleName(), QStringLiteral("Quantité initiale de C(s) (mol)"));
+    EXPECT_EQ(child("BarEvolution")->accessibleName(), QStringLiteral("Avancement de la réaction"));
+}
+
+TEST_F(MainWindowTest, QuitterClosesTheWindow) {
+    clickButton("FlatButton1");
+    EXPECT_FALSE(window().isVisible());
+}
+
+} // namespace
+} // namespace app_testing
