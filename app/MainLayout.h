@@ -38,6 +38,9 @@ inline constexpr FontSpec fixedTextFont{"System", 13, true};
 inline constexpr FontSpec valueFont{};
 inline constexpr FontSpec boldValueFont{"MS Sans Serif", 11, true};
 inline constexpr FontSpec equationFont{"Times New Roman", 24};
+// The arrow of the equation line: the serif face's arrow is narrower than the symbol font's, so it is
+// drawn larger to read as clearly across a classroom.
+inline constexpr FontSpec equationArrowFont{"Times New Roman", 32};
 inline constexpr FontSpec presetTitleFont{"MS Sans Serif", 15, true};
 inline constexpr FontSpec flatButtonFont{"Arial", 11};
 inline constexpr FontSpec underlinedFlatButtonFont{"Arial", 11, false, true};
@@ -109,7 +112,7 @@ inline constexpr Place xFinal{210, 217};
 
 // One column per species slot.
 struct SlotColumn {
-    Place head;       // formula markup, species name as its hint
+    Place head;       // formula markup, species name as its hint; kept inside the column's cell
     Place initial;    // spin edit (slots 1 and 2) or the fixed "0" (slots 3 and 4)
     Place expression; // STEquation, 66 x 17, centred
     Place quantity;   // the quantity at X, 35 x 21
@@ -121,6 +124,8 @@ inline constexpr std::array<SlotColumn, 4> slotColumns{{
     {{494, 101}, {504, 132}, {504, 160}, {504, 182}, {504, 218}},
     {{588, 100}, {612, 132}, {612, 158}, {612, 182}, {612, 218}},
 }};
+// The right edge of each column's cells (the white border is drawn on it).
+inline constexpr std::array<int, 4> slotCellRight{350, 454, 558, 662};
 inline constexpr int initialQuantityWidth = 65;
 inline constexpr int initialQuantityHeight = 22;
 inline constexpr int expressionWidth = 66;

@@ -281,7 +281,7 @@ void TFiche_molvanex::buildEquationBand() {
     place(StaticText11, layout::equationArrow);
     StaticText11->setAccessibleName(QStringLiteral("donnent"));
 
-    StaticText11->setFont(fontOf(layout::equationFont));
+    StaticText11->setFont(fontOf(layout::equationArrowFont));
     setColors(StaticText11, layout::tableTextColor, layout::tableColor);
 
     Produits = markupLabel(TabSheet1, "Produits", equationFont);
@@ -669,6 +669,16 @@ bool TFiche_molvanex::seventhEquationChecked() const {
     return BevelCheck7->isChecked();
 }
 
+// A long formula ("CH3COOH(aq)") would run over its cell's right border from the designed position:
+// it is moved left just enough to stay inside.
+void TFiche_molvanex::keepHeadInCell(int slot) {
+    const std::array<controls::TMarkupLabel*, 4> heads{ST111, ST222, ST33, ST44};
+    controls::TMarkupLabel* head = heads.at(std::size_t(slot - 1));
+    const layout::Place designed = layout::slotColumns.at(std::size_t(slot - 1)).head;
+    const int inside = layout::slotCellRight.at(std::size_t(slot - 1)) - head->width();
+    head->move(std::min(designed.left, inside), designed.top);
+}
+
 bool TFiche_molvanex::slot4Present() const {
     return !ST4->caption().isEmpty();
 }
@@ -824,6 +834,7 @@ void TFiche_molvanex::loadPreset(int number) {
         const model::SpeciesSlot& species = equation.slots[i];
         formulas[i]->setCaption(toQ(species.formula));
         setMarkup(heads[i], toQ(species.markup));
+        keepHeadInCell(int(i) + 1);
         heads[i]->setHint(toQ(species.name));
         heads[i]->setAccessibleDescription(toQ(species.name));
         setCoefficientText(int(i) + 1, toQ(species.coefficient));
@@ -856,6 +867,7 @@ void TFiche_molvanex::loadPreset(int number) {
         // An absent fourth species keeps its column head's hint: it is never shown.
         ST4->setCaption(QString());
         setMarkup(ST44, QString());
+        keepHeadInCell(4);
         MaskEdit4->setText(QString());
         showValue(MaskEdit44, QString());
     }

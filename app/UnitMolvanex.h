@@ -270,6 +270,7 @@ private:
     void fitToWorkArea();
     void sizeCharts();
     void placeInitialStateTitle();
+    void keepHeadInCell(int slot);
 
     bool slot4Present() const;
 

@@ -124,6 +124,26 @@ TEST_F(MainWindowTest, PresetThreeAfterPresetSevenDropsTheFourthSpecies) {
     EXPECT_EQ(child<controls::TMarkupLabel>("ST44")->hint(), QStringLiteral("ion éthanoate"));
 }
 
+TEST_F(MainWindowTest, EveryColumnHeadStaysInsideItsCell) {
+    const std::vector<std::pair<const char*, const char*>> heads{
+        {"ST111", "Shape9"}, {"ST222", "Shape10"}, {"ST33", "Shape11"}, {"ST44", "Shape12"}};
+    const std::array<void (app::TFiche_molvanex::*)(), 7> loaders{
+        &app::TFiche_molvanex::BtnInitialClick, &app::TFiche_molvanex::BtnCuOClick,
+        &app::TFiche_molvanex::BtnAlSClick,     &app::TFiche_molvanex::BtnH2SClick,
+        &app::TFiche_molvanex::BtnH2Click,      &app::TFiche_molvanex::BtnFeClick,
+        &app::TFiche_molvanex::BtnHAClick};
+    for (int preset = 1; preset <= 7; ++preset) {
+        (window().*loaders[std::size_t(preset - 1)])();
+        for (const auto& [head, cell] : heads) {
+            const QRect inner = child(cell)->geometry().adjusted(1, 1, -1, -1);
+            EXPECT_TRUE(inner.contains(child(head)->geometry())) << "preset " << preset << " " << head;
+        }
+    }
+    EXPECT_LT(child("ST222")->x(), 380) << "CH3COOH(aq) moves left";
+    window().BtnInitialClick();
+    EXPECT_EQ(child("ST222")->pos(), QPoint(380, 100)) << "a formula that fits keeps its place";
+}
+
 TEST_F(MainWindowTest, TheSeventhEquationCarriesTheWaterInItsFourthZoomMarkup) {
     clickBox(7);
     EXPECT_EQ(window().zoomMarkupFirstLine(1), QStringLiteral("HCO<sub>3</sub><sup>-</sup>(aq)"));
