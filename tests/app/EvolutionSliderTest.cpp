@@ -3,12 +3,32 @@
 
 #include "chart/ChartView.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 
 namespace app_testing {
 namespace {
+
+// One notch of the mouse wheel over a widget, which does not take the focus.
+void turnWheelOver(QWidget* widget) {
+    const QPointF at = QPointF(widget->rect().center());
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+TEST_F(MainWindowTest, LeavingAFieldThatIsNoNumberSetsItBackToZero) {
+    slideTo(20);
+    typeInto(1, QStringLiteral("1-2"));
+    slider()->setFocus();
+    EXPECT_EQ(shown("MaskEdit11i"), QStringLiteral("0"));
+    EXPECT_EQ(shown("STEquation1"), QStringLiteral("0 - X"));
+    EXPECT_DOUBLE_EQ(window().xmax(), 0);
+    EXPECT_TRUE(errors().isEmpty());
+}
 
 TEST_F(MainWindowTest, HalfwayThroughTheFirstEquationTheTableShowsHalfAMole) {
     slideTo(50);
@@ -177,20 +197,24 @@ TEST_F(MainWindowTest, ATextThatIsNoNumberStopsTheSliderHandlerWithTheRuntimesMe
     EXPECT_EQ(shown("MaskEdit11"), QStringLiteral("0,000")) << "the initial display reads the text as 0";
     EXPECT_EQ(barValues(), (std::vector<double>{0, 1, 0}));
 
+    // The field keeps the focus (leaving it would set it back to 0): the pupil turns the mouse wheel
+    // over the slider.
     framework::TTrackBar* bar = slider();
-    bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Right);
+    turnWheelOver(bar);
     EXPECT_EQ(errors(),
               QStringList{QStringLiteral("'1-2' n'est pas une valeur en virgule flottante correcte.")});
-    EXPECT_EQ(bar->position(), 10);
+    EXPECT_GT(bar->position(), 0);
     EXPECT_EQ(shown("MaskEditX"), QStringLiteral("0")) << "the table keeps what it showed";
     EXPECT_EQ(line(1).count(), 0);
+    EXPECT_EQ(shown("MaskEdit11i"), QStringLiteral("1-2"));
 
     testing_support::ErrorBoxRecorder::clear();
     typeInto(1, QStringLiteral("2"));
     bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_Home);
     QTest::keyClick(bar, Qt::Key_Right);
     EXPECT_TRUE(errors().isEmpty());
+    EXPECT_EQ(bar->position(), 10);
     EXPECT_EQ(shown("MaskEditX"), QStringLiteral("0,1"));
     EXPECT_EQ(shown("MaskEdit11"), QStringLiteral("1,900"));
 }
