@@ -38,7 +38,7 @@ protected:
         window->resize(1200, 800);
         window->show();
         window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
         return window;
     }
 
