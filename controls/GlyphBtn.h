@@ -4,6 +4,7 @@
 // ModalResult.
 
 #include "controls/ControlEvents.h"
+#include "controls/Surface.h"
 #include "framework/Color.h"
 
 #include <QImage>
@@ -17,8 +18,6 @@ class QMenu;
 class QShortcut;
 
 namespace controls {
-
-class Surface;
 
 class TGlyphButton : public QWidget {
     Q_OBJECT
@@ -113,8 +112,8 @@ public:
     TMouseState mouseState() const { return mouseState_; }
     bool showsDefault() const { return showsDefault_; }
     // The caption's lines after wrapping (empty when it could not be wrapped) and their width.
-    QStringList wrappedLines() const { return wrappedLines_; }
-    int wrapWidth() const { return wrapWidth_; }
+    QStringList wrappedLines() const;
+    int wrapWidth() const;
 
     // The built-in glyph of a type and look, as stored with the program.
     enum GlyphLook { hotGlyph, disabledGlyphIndex, pressedGlyph, normalGlyph };
@@ -149,55 +148,75 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Where glyph and caption go, and the caption's lines: one computation for painting, the focus
+    // mark and the automatic height.
+    struct Layout {
+        Rect glyph;
+        Rect caption;
+        bool wrapped = false; // WordWrap with a line count other than one
+        QStringList lines;
+        int wrapWidth = 0;
+        int lineHeight = 0;
+    };
+    struct Wrap {
+        QStringList lines;
+        int width = 0;
+        Rect rect; // at (0, 0)
+    };
+
+    Wrap wrapCaption(const Surface& surface, const QImage& glyph) const;
+    Layout layout(const Surface& surface, const QImage& glyph) const;
+    SurfaceFont captionFont() const;
+    void drawFocusMark(Surface& surface, const Layout& layout) const;
+    void drawOutline(Surface& surface) const;
+    bool focusMarkDue() const;
+    bool canTakeFocus() const;
+
     void setMouseState(TMouseState state);
     void press(QMouseEvent* event, bool doubleClick);
-    bool pointerOver(const QPoint& pos) const;
-    void captureMouse(bool capture);
+    void pointerEntered();
+    void pointerLeft();
     void runClick(bool fromKeyboard);
     void loadBuiltInGlyphs();
-    void glyphsChanged();
+    void contentChanged();
     void recomputeHeight();
     QImage currentGlyph() const;
-    void updateShortcuts();
-    void updateAccessibleValue();
+    void updateAccelerator();
+    void watchWindowKeys();
 
     bool keyboardClick_ = false;
     bool showsDefault_ = false;
     std::array<QImage, 4> builtInGlyphs_;
     std::array<QImage, 4> customGlyphs_;
     TMouseState mouseState_ = Normal;
-    QStringList wrappedLines_;
-    int wrapWidth_ = 0;
 
     bool autoHeight_ = false;
     bool cancel_ = false;
     bool default_ = false;
     int modalResult_ = 0;
-    framework::TColor activeColor_;
-    framework::TColor activeOutlineColor_;
-    framework::TColor inactiveColor_;
-    framework::TColor transparentColor_;
-    framework::TColor color_;
+    TColor activeColor_;
+    TColor activeOutlineColor_;
+    TColor inactiveColor_;
+    TColor transparentColor_;
+    TColor color_;
     QString caption_;
     TGlyphBtnType controlType_ = bsButton;
     TGlyphPosition position_ = bsLeft;
     bool showGlyph_ = true;
     bool useCustomGlyphs_ = false;
     bool wordWrap_ = true;
-    bool pressStartedHere_ = false;
-    bool captured_ = false;
+    bool pressStartedHere_ = false; // a left press (not the second of a double click) began over it
+    bool polished_ = false;
     QPointer<QMenu> popupMenu_;
-    QShortcut* enterShortcut_ = nullptr;
-    QShortcut* returnShortcut_ = nullptr;
-    QShortcut* escapeShortcut_ = nullptr;
     QShortcut* accelerator_ = nullptr;
 };
 

@@ -73,7 +73,7 @@ def spin_arrow(scale, up):
 LOOKS = [
     {"base": (30, 110, 255), "light": (150, 255, 255)},  # hot: bright blue with cyan light
     {"base": (150, 150, 150), "light": (235, 235, 235)},  # disabled: grey
-    {"base": (120, 225, 250), "light": (235, 255, 255)},  # pressed: light cyan
+    {"base": (150, 240, 255), "light": (240, 255, 255)},  # pressed: light cyan
     {"base": (20, 50, 170), "light": (110, 160, 240)},  # normal: darker blue
 ]
 

@@ -6,6 +6,7 @@
 
 #include "controls/BevelCheck.h"
 #include "controls/FloatSpinEdit.h"
+#include "controls/GlyphBtn.h"
 #include "controls/Spin.h"
 #include "framework/QtColor.h"
 
@@ -63,6 +64,12 @@ void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoin
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent event(type, pos, target->mapToGlobal(pos), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+    Host::settle();
+}
+
+void sendEnter(QWidget* target, QPoint pos) {
+    QEnterEvent event(pos, pos, target->mapToGlobal(pos));
     QApplication::sendEvent(target, &event);
     Host::settle();
 }
@@ -249,5 +256,76 @@ QImage checkSheet() {
 }
 
 const shots::Registrar checks(QStringLiteral("control-bevel-check"), checkSheet);
+
+// ---- styled push button ----
+
+struct ButtonCase {
+    const char* label;
+    const char* caption;
+    QSize size;
+    std::function<void(controls::TGlyphButton&)> prepare;
+};
+
+QImage glyphButtonSheet() {
+    using controls::TGlyphButton;
+    const QSize main(93, 21);
+    const QPoint inside(40, 10);
+    const std::vector<ButtonCase> cases = {
+        {"normal", "Simulation", main, [](auto&) {}},
+        {"hot", "Simulation", main, [&](auto& b) { sendEnter(&b, inside); }},
+        {"pressed", "Simulation", main,
+         [&](auto& b) {
+             sendEnter(&b, inside);
+             sendMouse(&b, QEvent::MouseButtonPress, Qt::LeftButton, inside);
+         }},
+        {"pressed, pointer outside", "Simulation", main,
+         [&](auto& b) {
+             sendMouse(&b, QEvent::MouseButtonPress, Qt::LeftButton, inside);
+             sendMouse(&b, QEvent::MouseMove, Qt::LeftButton, QPoint(120, 10));
+         }},
+        {"focused", "Initialisation", main, [](auto& b) { b.setFocus(Qt::TabFocusReason); }},
+        {"Default (bold)", "Arrêt", main, [](auto& b) { b.setDefault(true); }},
+        {"disabled", "Zoom", main, [](auto& b) { b.setEnabled(false); }},
+        {"two lines, cut by the edge", "Nouvelle équation", main, [](auto&) {}},
+        {"GlyphButton3 117 x 19", "Nouvelle équation", QSize(117, 19), [](auto&) {}},
+        {"zoom window 85 x 19", "Initialisation", QSize(85, 19), [](auto&) {}},
+        {"table window 70 x 23", "Valider", QSize(70, 23), [&](auto& b) { sendEnter(&b, QPoint(30, 10)); }},
+        {"bsTop, AutoHeight", "Simulation", main,
+         [](auto& b) {
+             b.setPosition(TGlyphButton::bsTop);
+             b.setAutoHeight(true);
+         }},
+        {"bsRadioButton", "Choix", QSize(93, 21),
+         [](auto& b) { b.setControlType(TGlyphButton::bsRadioButton); }},
+        {"bsUpButton, hot", "Monter", QSize(93, 21),
+         [&](auto& b) {
+             b.setControlType(TGlyphButton::bsUpButton);
+             sendEnter(&b, inside);
+         }},
+        {"bsDownButton, pressed", "Descendre", QSize(93, 21),
+         [&](auto& b) {
+             b.setControlType(TGlyphButton::bsDownButton);
+             sendMouse(&b, QEvent::MouseButtonPress, Qt::LeftButton, inside);
+         }},
+    };
+    std::vector<Cell> cells;
+    for (const ButtonCase& c : cases) {
+        Host host;
+        auto* other = new QWidget(&host.window);
+        other->setFocusPolicy(Qt::StrongFocus);
+        other->setGeometry(180, 60, 10, 10);
+        other->setFocus();
+        auto* button = new TGlyphButton(&host.window);
+        button->setCaption(QString::fromUtf8(c.caption));
+        button->setGeometry(4, 4, c.size.width(), c.size.height());
+        button->show();
+        Host::settle();
+        c.prepare(*button);
+        cells.push_back({QString::fromUtf8(c.label), grabOf(*button)});
+    }
+    return sheet(QStringLiteral("TGlyphButton (pale yellow, MS Sans Serif 11 px)"), cells, 3);
+}
+
+const shots::Registrar glyphButtons(QStringLiteral("control-glyph-button"), glyphButtonSheet);
 
 } // namespace
