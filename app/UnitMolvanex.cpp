@@ -252,7 +252,6 @@ void TFiche_molvanex::buildPresetSelector() {
         auto* title =
             markupLabel(TabSheet1, titleNames[i], surfaceFontOf(layout::presetTitleFont, framework::clBlack));
         *titles[i] = title;
-        title->setAccessibleName(box->accessibleName());
         title->move(where.titleLeft, where.titleTop);
         setMarkup(title, toQ(preset.title));
     }
@@ -269,7 +268,6 @@ void TFiche_molvanex::buildEquationBand() {
 
     const controls::SurfaceFont equationFont = surfaceFontOf(layout::equationFont, layout::tableTextColor);
     Reactifs = markupLabel(TabSheet1, "Reactifs", equationFont);
-    Reactifs->setAccessibleName(QStringLiteral("Réactifs"));
     Reactifs->setParamColor(framework::clTeal);
     place(Reactifs, layout::reactantsSide);
 
@@ -285,7 +283,6 @@ void TFiche_molvanex::buildEquationBand() {
     setColors(StaticText11, layout::tableTextColor, layout::tableColor);
 
     Produits = markupLabel(TabSheet1, "Produits", equationFont);
-    Produits->setAccessibleName(QStringLiteral("Produits"));
     place(Produits, layout::productsSide);
 }
 
@@ -364,7 +361,6 @@ void TFiche_molvanex::buildStateTable() {
     MaskEditX = display("MaskEditX", QStringLiteral("Avancement X au cours de la transformation (mol)"));
     place(MaskEditX, layout::xDuring);
     STX = markup("STX", layout::boldValueFont);
-    STX->setAccessibleName(QStringLiteral("Avancement maximal"));
     place(STX, layout::xFinal);
     STX->hide();
 
@@ -836,7 +832,6 @@ void TFiche_molvanex::loadPreset(int number) {
         setMarkup(heads[i], toQ(species.markup));
         keepHeadInCell(int(i) + 1);
         heads[i]->setHint(toQ(species.name));
-        heads[i]->setAccessibleDescription(toQ(species.name));
         setCoefficientText(int(i) + 1, toQ(species.coefficient));
     };
 

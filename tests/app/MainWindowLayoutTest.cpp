@@ -6,8 +6,10 @@
 #include "controls/FlatButtons.h"
 #include "framework/Timer.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace app_testing {
 namespace {
@@ -40,6 +42,23 @@ TEST_F(MainWindowTest, EveryActivationSizesTheChartsToTheWindowAsItIsThen) {
     window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     EXPECT_EQ(barChart()->geometry(), QRect(0, 256, 378, 350));
+    EXPECT_EQ(lineChart()->geometry(), QRect(383, 256, 522, 350));
+}
+
+TEST_F(MainWindowTest, ReturningFromAModalWindowSizesTheChartsAgain) {
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    // While the About box is open the main window is made smaller; the box is then closed.
+    QTimer::singleShot(300, [this] {
+        resizeOuter(900, 650);
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    window().btnproposClick();
+    // The desktop gives the main window back its activation, as a window manager does.
+    window().activateWindow();
+    QTRY_COMPARE_WITH_TIMEOUT(barChart()->geometry(), QRect(0, 256, 378, 350), 5000);
     EXPECT_EQ(lineChart()->geometry(), QRect(383, 256, 522, 350));
 }
 
