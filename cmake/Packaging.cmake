@@ -4,9 +4,14 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/fr.molvanex.Molvanex.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/fr.molvanex.Molvanex.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-if(EXISTS ${PROJECT_SOURCE_DIR}/packaging/icons)
-    install(DIRECTORY ${PROJECT_SOURCE_DIR}/packaging/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
-endif()
+# The icon under the application id the desktop entry names, in every size the theme looks up.
+set(MOLVANEX_ICON_NAME fr.molvanex.Molvanex)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/molvanex.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${MOLVANEX_ICON_NAME}.svg)
+foreach(size 16 32 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/molvanex-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${MOLVANEX_ICON_NAME}.png)
+endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME molvanex)
