@@ -85,8 +85,8 @@ protected:
 
 private:
     void showLook(Look look);
-    bool underPointer(const QPoint& pos) const;
     void pointerOverChanged(bool over);
+    void followName();
 
     QString caption_;
     framework::TColor color_;
@@ -97,8 +97,10 @@ private:
     bool buttonEnabled_ = true;
     QImage glyph_;
     bool showCaption_ = true;
-    // The caption colour of the pressed look: the hover one set when the pointer came in.
-    framework::TColor pressedCaptionColor_;
+    // The caption colour of the look drawn last, which the pressed look keeps: the hover one when the
+    // pointer came in.
+    framework::TColor lastCaptionColor_;
+    bool captionAssigned_ = false;      // until then the caption is the control's name
     std::optional<Look> requestedLook_; // the look the paint in progress was asked for
     Look shownLook_ = Look::Normal;
     bool pressStartedHere_ = false;

@@ -5,15 +5,18 @@
 #include "ScreenshotRegistry.h"
 
 #include "controls/BevelCheck.h"
+#include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/GlyphBtn.h"
 #include "controls/Spin.h"
 #include "framework/QtColor.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <functional>
 #include <memory>
@@ -21,6 +24,7 @@
 
 namespace {
 
+using framework::TColor;
 using framework::toQColor;
 
 constexpr int zoom = 4;
@@ -46,6 +50,9 @@ struct Host {
         window.show();
         QApplication::setActiveWindow(&window);
         settle();
+        // The pointer rests in a corner no control reaches until a picture asks for it.
+        QCursor::setPos(window.mapToGlobal(QPoint(195, 75)));
+        settle();
     }
     static void settle() {
         for (int i = 0; i < 5; ++i) {
@@ -68,15 +75,26 @@ void sendMouse(QWidget* target, QEvent::Type type, Qt::MouseButton button, QPoin
     Host::settle();
 }
 
+// Moves the pointer over a point of the widget, as the desktop reports it: enter and leave follow.
 void sendEnter(QWidget* target, QPoint pos) {
-    QEnterEvent event(pos, pos, target->mapToGlobal(pos));
-    QApplication::sendEvent(target, &event);
+    QCursor::setPos(target->mapToGlobal(pos));
     Host::settle();
 }
 
 QImage grabOf(QWidget& widget) {
     Host::settle();
     return widget.grab().toImage();
+}
+
+// What the screen shows of a widget now: the flat button draws its hover and pressed looks straight
+// onto the screen, and a fresh paint (as QWidget::grab makes) would show its normal look.
+QImage shownOf(QWidget& widget) {
+    Host::settle();
+    const QWidget* top = widget.window();
+    const QPoint origin = widget.mapTo(top, QPoint(0, 0));
+    return top->screen()
+        ->grabWindow(top->winId(), origin.x(), origin.y(), widget.width(), widget.height())
+        .toImage();
 }
 
 // The cells in rows, each picture at its size and enlarged, with its label above.
@@ -325,6 +343,125 @@ QImage glyphButtonSheet() {
     }
     return sheet(QStringLiteral("TGlyphButton (pale yellow, MS Sans Serif 11 px)"), cells, 3);
 }
+
+// ---- flat caption button ----
+
+struct FlatCase {
+    const char* label;
+    const char* caption;
+    QSize size;
+    bool underlined;
+    TColor border;
+    TColor overCaption;
+    std::function<void(controls::TFlatButton&)> prepare;
+};
+
+QImage flatButtonSheet() {
+    using controls::TFlatButton;
+    const TColor pale = framework::clPaleYellow;
+    const TColor frame = framework::rgb(153, 143, 130);
+    const QPoint inside(20, 10);
+    auto hover = [&](TFlatButton& b) { sendEnter(&b, inside); };
+    auto press = [&](TFlatButton& b) {
+        sendEnter(&b, inside);
+        sendMouse(&b, QEvent::MouseButtonPress, Qt::LeftButton, inside);
+    };
+    const std::vector<FlatCase> cases = {
+        {"FlatButton3 normal", "Tableau mesures", {83, 22}, true, pale, framework::clBlack, [](auto&) {}},
+        {"FlatButton3 hover", "Tableau mesures", {83, 22}, true, pale, framework::clBlack, hover},
+        {"FlatButton3 pressed", "Tableau mesures", {83, 22}, true, pale, framework::clBlack, press},
+        {"FlatButton2 hover (navy)", "Mode d'emploi", {69, 22}, true, pale, framework::clNavy, hover},
+        {"FlatButton2 pressed", "Mode d'emploi", {69, 22}, true, pale, framework::clNavy, press},
+        {"btnpropos normal", "A propos", {69, 22}, true, pale, framework::clBlack, [](auto&) {}},
+        {"FlatButton1 normal", "Quitter", {70, 22}, false, frame, framework::clBlack, [](auto&) {}},
+        {"FlatButton1 hover", "Quitter", {70, 22}, false, frame, framework::clBlack, hover},
+        {"FlatButton1 pressed", "Quitter", {70, 22}, false, frame, framework::clBlack, press},
+        {"Quitter ZOOM hover", "Quitter ZOOM", {79, 22}, false, frame, framework::clBlack, hover},
+        {"switched off, pointer over",
+         "Quitter",
+         {70, 22},
+         false,
+         frame,
+         framework::clBlack,
+         [&](auto& b) {
+             b.setButtonEnabled(false);
+             sendEnter(&b, inside);
+         }},
+        {"repainted while hovered",
+         "Quitter",
+         {70, 22},
+         false,
+         frame,
+         framework::clBlack,
+         [&](auto& b) {
+             sendEnter(&b, inside);
+             b.update();
+         }},
+    };
+    std::vector<Cell> cells;
+    for (const FlatCase& c : cases) {
+        Host host;
+        auto* button = new TFlatButton(&host.window);
+        QFont font = button->font();
+        font.setUnderline(c.underlined);
+        button->setFont(font);
+        button->setCaption(QString::fromUtf8(c.caption));
+        button->setColor(pale);
+        button->setColorBorder(c.border);
+        button->setColorOverCaption(c.overCaption);
+        button->setGeometry(4, 4, c.size.width(), c.size.height());
+        button->show();
+        Host::settle();
+        c.prepare(*button);
+        cells.push_back({QString::fromUtf8(c.label), shownOf(*button)});
+    }
+    return sheet(QStringLiteral("TFlatButton (Arial 11 px, highlight RGB 216, 190, 10)"), cells, 3);
+}
+
+const shots::Registrar flatButtons(QStringLiteral("control-flat-button"), flatButtonSheet);
+
+// ---- high-density screen ----
+
+// The four controls painted at twice the pixel density, as a high-density screen shows them: the
+// glyphs come from their finer images, the lines stay one device-independent pixel wide.
+QImage highDensitySheet() {
+    Host host;
+    host.window.resize(200, 120);
+    auto* check = new controls::TBevelCheck(&host.window);
+    check->setGeometry(8, 8, 15, 17);
+    check->setChecked(true);
+    auto* button = new controls::TGlyphButton(&host.window);
+    button->setCaption(QStringLiteral("Simulation"));
+    button->setGeometry(30, 6, 93, 21);
+    auto* edit = new controls::TFloatSpinEdit(&host.window);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Text, Qt::white);
+    edit->setPalette(p);
+    edit->setColor(framework::clTeal);
+    edit->setIncrement(0.1);
+    edit->setMaxValue(50);
+    edit->setValue(5);
+    edit->setGeometry(8, 40, 65, 22);
+    auto* flat = new controls::TFlatButton(&host.window);
+    flat->setCaption(QStringLiteral("Quitter"));
+    flat->setColor(framework::clPaleYellow);
+    flat->setGeometry(90, 40, 70, 22);
+    auto* radio = new controls::TGlyphButton(&host.window);
+    radio->setControlType(controls::TGlyphButton::bsUpButton);
+    radio->setCaption(QStringLiteral("Monter"));
+    radio->setGeometry(8, 75, 93, 21);
+    for (QWidget* w : host.window.findChildren<QWidget*>()) {
+        w->show();
+    }
+    Host::settle();
+    QImage image(host.window.size() * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2.0);
+    host.window.render(&image);
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+const shots::Registrar highDensity(QStringLiteral("control-high-density"), highDensitySheet);
 
 const shots::Registrar glyphButtons(QStringLiteral("control-glyph-button"), glyphButtonSheet);
 
