@@ -4,6 +4,8 @@
 #include "controls/MarkupImages.h"
 #include "controls/MarkupText.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -22,6 +24,7 @@ constexpr int fullTurn = 360;
 // Positions and heights saturate here, far beyond any surface, so that no input can overflow them.
 constexpr long long maxPosition = 1 << 30;
 const QString lineSample = QStringLiteral("gh");
+const QString blankText = QStringLiteral(" ");
 const QString symbolFace = QStringLiteral("Symbol");
 constexpr QChar oddLevelBullet = QChar(0xB7);
 constexpr QChar evenLevelBullet = QLatin1Char('o');
@@ -111,6 +114,50 @@ QChar upperAt(QStringView tag, qsizetype i) {
 }
 
 enum class Alignment { Left, Center, Right };
+
+// Text extents by font and text for one call. Each line measures its words twice (laying out, then
+// placing), and formulas repeat their words; measuring text is by far the dearest part of a layout.
+// Only what shapes the glyphs is in the key: colour and angle leave a text's extent unchanged.
+class ExtentCache {
+public:
+    QSize extent(const Surface& surface, const SurfaceFont& font, const QString& text) {
+        Bucket& bucket = bucketFor(font);
+        const auto it = bucket.extents.constFind(text);
+        if (it != bucket.extents.constEnd()) {
+            return *it;
+        }
+        const QSize size = surface.textExtent(text);
+        bucket.extents.insert(text, size);
+        return size;
+    }
+
+private:
+    struct Bucket {
+        SurfaceFont shape;
+        QHash<QString, QSize> extents;
+    };
+    static SurfaceFont shapeOf(SurfaceFont font) {
+        font.color = framework::clBlack;
+        font.angle = 0;
+        return font;
+    }
+    Bucket& bucketFor(const SurfaceFont& font) {
+        const SurfaceFont shape = shapeOf(font);
+        if (last_ < buckets_.size() && buckets_[last_].shape == shape) {
+            return buckets_[last_];
+        }
+        for (last_ = 0; last_ < buckets_.size(); ++last_) {
+            if (buckets_[last_].shape == shape) {
+                return buckets_[last_];
+            }
+        }
+        buckets_.push_back({shape, {}});
+        return buckets_.back();
+    }
+
+    std::vector<Bucket> buckets_;
+    std::size_t last_ = 0;
+};
 
 // The state a pass carries from one line to the next. Each pass kind keeps its own copy, so that the
 // second pass of a line starts exactly where the second pass of the line before ended.
@@ -219,6 +266,7 @@ public:
     TColor linkBackground = clNone; // put back at the end of a hovered link
     Alignment alignment = Alignment::Left;
     int line = 0;
+    ExtentCache extents;
 
 private:
     Rect place(const Rect& lineRect, const LineMetrics& metrics) const;
@@ -251,7 +299,7 @@ void LinePass::applyFont() {
 
 LineMetrics LinePass::run(QString* taken) {
     applyFont();
-    m_.sampleHeight = surface_.textHeight(lineSample);
+    m_.sampleHeight = r_.extents.extent(surface_, state_.font, lineSample).height();
     m_.height = m_.sampleHeight;
     bottom_ = rect_.bottom - m_.drop;
     if (drawing() && r_.paragraphActive) {
@@ -284,7 +332,7 @@ void LinePass::word(QString* taken) {
     }
     const QString raw = text_.textTo(end);
     const QString word = replaceEntities(raw);
-    const QSize extent = surface_.textExtent(word);
+    const QSize extent = r_.extents.extent(surface_, state_.font, word);
     const int h = extent.height();
     if (state_.subscript) {
         m_.drop = std::max(m_.drop, h / 4);
@@ -313,7 +361,7 @@ void LinePass::word(QString* taken) {
         taken->append(raw);
     }
     text_.advanceTo(end);
-    trailingBlank_ = word.endsWith(blank) ? surface_.textWidth(QString(blank)) : 0;
+    trailingBlank_ = word.endsWith(blank) ? r_.extents.extent(surface_, state_.font, blankText).width() : 0;
 }
 
 void LinePass::drawWord(const QString& word) {
@@ -492,7 +540,8 @@ void LinePass::closingTag(QStringView tag) {
 }
 
 void LinePass::fontTag(QStringView tag) {
-    const TagAttributes attributes(tag);
+    const TagAttributes attributes(tag, {QLatin1String("face"), QLatin1String("color"),
+                                         QLatin1String("bgcolor"), QLatin1String("size")});
     SurfaceFont& font = state_.font;
     if (const QStringView face = attributes.value(QLatin1String("face")); !face.isEmpty()) {
         font.name = face.toString();
@@ -527,7 +576,7 @@ void LinePass::closeFont() {
 }
 
 void LinePass::paragraphTag(QStringView tag) {
-    const TagAttributes attributes(tag);
+    const TagAttributes attributes(tag, {QLatin1String("align"), QLatin1String("bgcolor")});
     const QStringView align = attributes.value(QLatin1String("align"));
     // Tested in this order, the last match winning.
     if (align.contains(QLatin1String("right"), Qt::CaseInsensitive)) {
@@ -599,7 +648,8 @@ bool LinePass::listItem() {
 }
 
 void LinePass::indent(QStringView tag) {
-    const std::optional<long long> x = wholeNumber(TagAttributes(tag).value(QLatin1String("x")));
+    const std::optional<long long> x =
+        wholeNumber(TagAttributes(tag, {QLatin1String("x")}).value(QLatin1String("x")));
     if (x) {
         const long long n = std::clamp<long long>(*x, 0, maxCoordinate);
         if (n > advance_) {
@@ -609,7 +659,8 @@ void LinePass::indent(QStringView tag) {
 }
 
 bool LinePass::image(QStringView tag) {
-    const TagAttributes attributes(tag);
+    const TagAttributes attributes(
+        tag, {QLatin1String("src"), QLatin1String("width"), QLatin1String("height"), QLatin1String("align")});
     const QStringView src = attributes.value(QLatin1String("src"));
     auto dimension = [&](const char* name) {
         const std::optional<long long> value =
@@ -680,7 +731,7 @@ void LinePass::openLink(QStringView tag) {
     PassState::Link& link = state_.link;
     ++state_.linkCounter;
     link = {true,
-            TagAttributes(tag).value(QLatin1String("href")).toString(),
+            TagAttributes(tag, {QLatin1String("href")}).value(QLatin1String("href")).toString(),
             state_.linkCounter,
             saturated(rect_.left + advance_),
             rect_.top,
@@ -722,7 +773,8 @@ void LinePass::closeLink() {
 }
 
 void LinePass::rotate(QStringView tag) {
-    const std::optional<long long> degrees = wholeNumber(TagAttributes(tag).value(QLatin1String("a")));
+    const std::optional<long long> degrees =
+        wholeNumber(TagAttributes(tag, {QLatin1String("a")}).value(QLatin1String("a")));
     state_.unrotated = state_.font;
     const long long turned = (state_.font.angle + degrees.value_or(0)) % fullTurn;
     state_.font.angle = int(turned < 0 ? turned + fullTurn : turned);
@@ -732,7 +784,7 @@ void LinePass::body(QStringView tag) {
     if (!drawing()) {
         return;
     }
-    const TagAttributes attributes(tag);
+    const TagAttributes attributes(tag, {QLatin1String("background"), QLatin1String("bgcolor")});
     const Rect area = r_.request.rect;
     const QStringView background = attributes.value(QLatin1String("background"));
     if (background.startsWith(QLatin1String("file://"), Qt::CaseInsensitive)) {

@@ -1,5 +1,6 @@
 #include "controls/MarkupText.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -192,7 +193,7 @@ bool isSpace(QChar c) {
 
 } // namespace
 
-TagAttributes::TagAttributes(QStringView tag) {
+TagAttributes::TagAttributes(QStringView tag, std::initializer_list<QLatin1String> wanted) {
     if (tag.endsWith(QLatin1Char('>'))) {
         tag.chop(1);
     }
@@ -238,7 +239,13 @@ TagAttributes::TagAttributes(QStringView tag) {
             const qsizetype close = tag.indexOf(QLatin1Char('"'), i + 1);
             i = close < 0 ? n : close + 1;
         }
-        if (!name.isEmpty()) {
+        // Each spelling of a wanted name is kept once: its first occurrence is the one that counts.
+        const bool isWanted = std::any_of(wanted.begin(), wanted.end(), [&](QLatin1String w) {
+            return name.compare(w, Qt::CaseInsensitive) == 0;
+        });
+        const bool seen = std::any_of(attributes_.begin(), attributes_.end(),
+                                      [&](const Attribute& a) { return a.name == name; });
+        if (isWanted && !seen) {
             attributes_.push_back({name, value});
         }
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -59,10 +60,11 @@ QString replaceEntities(const QString& word);
 
 // The attributes of one tag: name="value" pairs after the tag's name. Names are matched without regard
 // to case unless asked otherwise, the first of a name counts, a value without double quotes is empty,
-// and a name inside another attribute's value is never taken for an attribute.
+// and a name inside another attribute's value is never taken for an attribute. Only the names a tag
+// has a use for are kept, so a tag of any length costs one scan and little memory.
 class TagAttributes {
 public:
-    explicit TagAttributes(QStringView tag);
+    TagAttributes(QStringView tag, std::initializer_list<QLatin1String> wanted);
 
     bool has(QLatin1String name, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
     // Empty when the attribute is absent.

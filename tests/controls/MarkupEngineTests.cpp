@@ -274,6 +274,9 @@ TEST(MarkupEngine, AColourNameInsideAnotherAttributeIsNotTheColour) {
     face.run();
     EXPECT_EQ(face.words().at(0).font.color, framework::rgb(0, 255, 0));
     EXPECT_EQ(face.words().at(0).font.name, QStringLiteral("Arial color"));
+    Render twice(QStringLiteral("<FONT color=\"#FF0000\" COLOR=\"#00FF00\">x</font>"));
+    twice.run();
+    EXPECT_EQ(twice.words().at(0).font.color, framework::clRed) << "the first of a name counts";
 }
 
 TEST(MarkupEngine, FontSizeIsInPointsAndBounded) {
@@ -710,6 +713,11 @@ TEST(MarkupEngine, UpperCaseImageSizesAreIgnored) {
     Render r(QStringLiteral("<IMG src=\"file://%1\" WIDTH=\"30\" HEIGHT=\"5\">").arg(path));
     r.run();
     EXPECT_EQ(r.surface.callsOf(Kind::Image).size(), 1u);
+    Render lower(QStringLiteral("<IMG src=\"file://%1\" WIDTH=\"1\" HEIGHT=\"1\" width=\"30\" height=\"5\">")
+                     .arg(path));
+    lower.run();
+    ASSERT_EQ(lower.surface.callsOf(Kind::StretchImage).size(), 1u);
+    EXPECT_EQ(lower.surface.callsOf(Kind::StretchImage)[0].rect.width(), 30);
 }
 
 TEST(MarkupEngine, TopAlignedImageRaisesTheText) {
@@ -816,7 +824,9 @@ TEST(MarkupEngine, PlainTextDropsTagsAndReplacesEntities) {
 
 TEST(MarkupEngine, AttributesIgnoreNamesInsideValues) {
     const controls::markup::TagAttributes attributes(
-        QStringLiteral("<A title=\"href=&quot;x\" HREF=\"real\" bare=value empty=\"\" open=\"abc>"));
+        QStringLiteral("<A title=\"href=&quot;x\" HREF=\"real\" bare=value empty=\"\" open=\"abc>"),
+        {QLatin1String("href"), QLatin1String("bare"), QLatin1String("empty"), QLatin1String("open"),
+         QLatin1String("missing")});
     EXPECT_EQ(attributes.value(QLatin1String("href")).toString(), QStringLiteral("real"));
     EXPECT_TRUE(attributes.value(QLatin1String("bare")).isEmpty());
     EXPECT_TRUE(attributes.has(QLatin1String("empty")));
