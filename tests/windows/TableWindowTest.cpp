@@ -28,6 +28,9 @@ protected:
     std::unique_ptr<TFicheTab> open() {
         auto window = std::make_unique<TFicheTab>(main, nullptr);
         window->show();
+        // The styled button takes the keyboard focus on a press, which an inactive window cannot give.
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));
         return window;
     }
     void validate(TFicheTab& window, const QString& count) {
