@@ -714,9 +714,12 @@ void TGlyphButton::press(QMouseEvent* event, bool doubleClick) {
         }
         return;
     }
+    // A press the focus cannot follow (a handler leaving the previous control kept or moved it) is
+    // ignored. The window's focus widget is asked rather than hasFocus(), which stays false until the
+    // window system has activated the window the press came to.
     if (!hasFocus()) {
         setFocus(Qt::MouseFocusReason);
-        if (!hasFocus()) {
+        if (window()->focusWidget() != this) {
             return;
         }
     }

@@ -461,3 +461,28 @@ TEST_F(GlyphButtonTest, ScreenReadersReadAPushButtonThatCanBePressed) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GlyphButtonInAnInactiveWindow, ClicksAtTheFirstPress) {
+    HostWindow active;
+    ASSERT_TRUE(active.show());
+    QWidget inactive;
+    inactive.resize(120, 40);
+    auto* button = new TGlyphButton(&inactive);
+    button->setGeometry(10, 10, 93, 21);
+    auto* other = new QLineEdit(&inactive);
+    other->setGeometry(0, 0, 5, 5);
+    other->setFocus();
+    int clicks = 0;
+    button->OnClick = [&](QObject*) { ++clicks; };
+    inactive.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&inactive));
+    QApplication::setActiveWindow(active.widget());
+    ASSERT_FALSE(inactive.isActiveWindow());
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(40, 10));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(inactive.focusWidget(), button);
+}
+
+} // namespace
