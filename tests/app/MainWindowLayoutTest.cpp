@@ -7,6 +7,7 @@
 #include "framework/Timer.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
@@ -141,10 +142,36 @@ INSTANTIATE_TEST_SUITE_P(
         Placement{"STFinal4", {612, 218, 0, 0}}, Placement{"BtnInitialisation", {686, 54, 93, 21}},
         Placement{"GlyphButton1", {686, 74, 93, 21}}, Placement{"GlyphButton4", {686, 94, 93, 21}},
         Placement{"GlyphButton2", {686, 116, 93, 21}}, Placement{"BarEvolution", {682, 138, 99, 23}},
-        Placement{"FlatButton3", {692, 170, 83, 22}}, Placement{"btnpropos", {704, 190, 69, 22}},
-        Placement{"FlatButton2", {704, 210, 69, 22}}, Placement{"FlatButton1", {704, 232, 70, 22}},
         Placement{"GlyphButton3", {480, 240, 117, 19}}),
     [](const ::testing::TestParamInfo<Placement>& info) { return std::string(info.param.name); });
+
+struct LinkButton {
+    const char* name;
+    QRect designed;
+};
+
+class FlatButtonPlacementTest : public MainWindowTest, public ::testing::WithParamInterface<LinkButton> {};
+
+TEST_P(FlatButtonPlacementTest, KeepsItsDesignedCentreAndShowsItsWholeCaption) {
+    const LinkButton& b = GetParam();
+    auto* button = child<controls::TFlatButton>(b.name);
+    const QRect actual = button->geometry();
+    EXPECT_EQ(actual.top(), b.designed.top());
+    EXPECT_EQ(actual.height(), b.designed.height());
+    EXPECT_LE(std::abs((actual.left() + actual.right()) - (b.designed.left() + b.designed.right())), 1);
+    EXPECT_GE(actual.width(), b.designed.width());
+    const int caption = QFontMetrics(button->font()).horizontalAdvance(button->caption());
+    EXPECT_GE(actual.width(), caption + 8) << "the caption is not cut off";
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, FlatButtonPlacementTest,
+                         ::testing::Values(LinkButton{"FlatButton3", {692, 170, 83, 22}},
+                                           LinkButton{"btnpropos", {704, 190, 69, 22}},
+                                           LinkButton{"FlatButton2", {704, 210, 69, 22}},
+                                           LinkButton{"FlatButton1", {704, 232, 70, 22}}),
+                         [](const ::testing::TestParamInfo<LinkButton>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(MainWindowTest, TheInitialStateTitleIsTheWindowsOwnDrawnOverItsCell) {
     auto* title = child<QLabel>("StaticText4");
