@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "framework/Fonts.h"
+#include "windows/ApplicationIcon.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("molvanex"));
     QApplication::setApplicationDisplayName(applicationTitle());
     framework::installFontSubstitutions();
+    QApplication::setWindowIcon(windows::applicationIcon());
 }
 
 } // namespace app
