@@ -68,11 +68,11 @@ constexpr std::array<const char*, 7> equationNames{"C + O2",  "CuO + C", "Al + S
 constexpr std::array<TColor, 4> slotColors{framework::clTeal, framework::clMaroon, framework::clBlue,
                                            framework::clYellow};
 
-QFont fontOf(const layout::FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+QFont fontOf(const layout::FontSpec& fontStyle) {
+    QFont font(QString::fromLatin1(fontStyle.face));
+    font.setPixelSize(fontStyle.pixelSize);
+    font.setBold(fontStyle.bold);
+    font.setUnderline(fontStyle.underline);
     return font;
 }
 
@@ -112,12 +112,12 @@ QString firstMarkupLine(const controls::TMarkupLabel* label) {
     return lines.isEmpty() ? QString() : lines.first();
 }
 
-controls::SurfaceFont surfaceFontOf(const layout::FontSpec& spec, TColor color) {
+controls::SurfaceFont surfaceFontOf(const layout::FontSpec& fontStyle, TColor color) {
     controls::SurfaceFont font;
-    font.name = QString::fromLatin1(spec.face);
-    font.pixelSize = spec.pixelSize;
-    font.bold = spec.bold;
-    font.underline = spec.underline;
+    font.name = QString::fromLatin1(fontStyle.face);
+    font.pixelSize = fontStyle.pixelSize;
+    font.bold = fontStyle.bold;
+    font.underline = fontStyle.underline;
     font.color = color;
     return font;
 }

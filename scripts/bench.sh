@@ -68,8 +68,8 @@ benchmarks=(
     "Chart paint with a 1e9 / 0.1 axis|bench_chart_bench|BM_HugeAxisChart|bench_chart_bench|BM_LineChartMain|-"
     "1 000 000-row table: open and scroll to the end|bench_table_bench|BM_MillionRowTable|bench_table_bench|BM_HundredRowTable|100"
 )
-for spec in "${benchmarks[@]}"; do
-    IFS='|' read -r name bin bm basebin basebm goal <<<"$spec"
+for row in "${benchmarks[@]}"; do
+    IFS='|' read -r name bin bm basebin basebm goal <<<"$row"
     if [[ ! -x "$build/bench/$bin" ]]; then
         rows+=("$name|not built|-|-|-|-")
         continue
