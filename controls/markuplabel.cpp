@@ -6,7 +6,6 @@
 #include "framework/ErrorGuard.h"
 #include "framework/QtColor.h"
 
-#include <QApplication>
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -14,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QStyle>
 #include <QToolTip>
 
