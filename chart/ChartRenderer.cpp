@@ -3,7 +3,6 @@
 #include "framework/QtColor.h"
 #include "model/NumberFormat.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -35,7 +34,7 @@ constexpr double markPadding = 3;
 constexpr int maxPenWidth = 20;
 
 const QColor axisColor(40, 40, 40);
-const QColor gridColor(0, 0, 60, 45);
+const QColor gridColor(175, 175, 205);
 const QColor wallLineColor(110, 110, 140);
 const QColor markFill(255, 255, 231);
 const QColor markFrame(90, 90, 90);
@@ -55,6 +54,14 @@ private:
     QPainter& p_;
 };
 
+// The two measures the layout takes of a font, through the cache.
+struct Metrics {
+    TextCache& cache;
+    const QFont& font;
+    double height() const { return cache.height(font); }
+    double horizontalAdvance(const QString& text) const { return cache.width(font, text); }
+};
+
 QString toQString(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -62,6 +69,44 @@ QString toQString(const std::string& text) {
 // A crisp one-pixel line lies on pixel centres.
 double crisp(double v) {
     return std::floor(v) + 0.5;
+}
+
+// Whether b lies on the segment a-c, to a small fraction of a pixel: such a point adds nothing to a
+// stroke but its cost (a curve of 101 samples of a straight line strokes as one segment).
+bool liesBetween(QPointF a, QPointF b, QPointF c) {
+    constexpr double tolerance = 0.02;
+    const QPointF ac = c - a;
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ac, ac);
+    if (length2 == 0) {
+        return ab == QPointF();
+    }
+    const double along = QPointF::dotProduct(ab, ac);
+    const double cross = ab.x() * ac.y() - ab.y() * ac.x();
+    return along >= 0 && along <= length2 && cross * cross <= tolerance * tolerance * length2;
+}
+
+// One-pixel lines: those along the axes as rectangle fills, which Qt does far faster than strokes of a
+// cosmetic pen, the slanted ones (3-D edges) as antialiased strokes.
+void drawHairlines(QPainter& p, const std::vector<QLineF>& lines, const QColor& color) {
+    PainterState state(p);
+    // Whole pixels need no antialiasing, and without it Qt fills them as plain spans.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    std::vector<QLineF> slanted;
+    for (const QLineF& l : lines) {
+        if (l.y1() == l.y2()) {
+            p.fillRect(QRectF(std::min(l.x1(), l.x2()), l.y1() - 0.5, std::abs(l.dx()), 1), color);
+        } else if (l.x1() == l.x2()) {
+            p.fillRect(QRectF(l.x1() - 0.5, std::min(l.y1(), l.y2()), 1, std::abs(l.dy())), color);
+        } else {
+            slanted.push_back(l);
+        }
+    }
+    if (!slanted.empty()) {
+        p.setRenderHint(QPainter::Antialiasing, true);
+        p.setPen(QPen(color, 0));
+        p.drawLines(slanted.data(), int(slanted.size()));
+    }
 }
 
 // Liang-Barsky: the part of the segment a-b inside the rectangle, if any.
@@ -109,17 +154,9 @@ bool blank(const std::string& text) {
 
 } // namespace
 
-QFont qtFont(const ChartFont& font) {
-    QFont f(toQString(font.name));
-    f.setPixelSize(std::clamp(font.pixelSize, 1, 400));
-    f.setBold(font.bold);
-    f.setItalic(font.italic);
-    f.setUnderline(font.underline);
-    return f;
-}
-
-ChartRenderer::ChartRenderer(ChartModel& chart, const QSizeF& size)
+ChartRenderer::ChartRenderer(ChartModel& chart, const QSizeF& size, TextCache& text)
     : chart_(chart)
+    , text_(text)
     , locale_(chart.numberLocale()) {
     for (int s = 0; s < chart_.seriesCount(); ++s) {
         if (chart_.series(s).kind() != SeriesKind::Bar) {
@@ -178,8 +215,7 @@ ChartRenderer::AxisLayout ChartRenderer::valueAxis(const Axis& axis, bool vertic
                                                    const QFont& font) const {
     AxisLayout layout;
     std::tie(layout.minimum, layout.maximum) = rangeOf(axis, vertical);
-    const QFontMetricsF metrics(font);
-    const double height = metrics.height();
+    const double height = text_.height(font);
     TickRequest request;
     request.minimum = layout.minimum;
     request.maximum = layout.maximum;
@@ -190,7 +226,7 @@ ChartRenderer::AxisLayout ChartRenderer::valueAxis(const Axis& axis, bool vertic
         request.labelExtent = [height](double) { return height; };
     } else {
         request.labelExtent = [&](double v) {
-            return metrics.horizontalAdvance(toQString(model::formatMark(v, locale_)));
+            return text_.width(font, toQString(model::formatMark(v, locale_)));
         };
     }
     layout.ticks = layoutTicks(request);
@@ -201,12 +237,12 @@ ChartRenderer::AxisLayout ChartRenderer::valueAxis(const Axis& axis, bool vertic
 }
 
 void ChartRenderer::layOut(const QSizeF& size) {
-    titleFont_ = qtFont(chart_.title().font());
-    leftLabelsFont_ = qtFont(chart_.leftAxis().labelsFont());
-    bottomLabelsFont_ = qtFont(chart_.bottomAxis().labelsFont());
-    leftTitleFont_ = qtFont(chart_.leftAxis().title().font());
-    bottomTitleFont_ = qtFont(chart_.bottomAxis().title().font());
-    legendFont_ = qtFont(ChartFont{});
+    titleFont_ = &text_.font(chart_.title().font());
+    leftLabelsFont_ = &text_.font(chart_.leftAxis().labelsFont());
+    bottomLabelsFont_ = &text_.font(chart_.bottomAxis().labelsFont());
+    leftTitleFont_ = &text_.font(chart_.leftAxis().title().font());
+    bottomTitleFont_ = &text_.font(chart_.bottomAxis().title().font());
+    legendFont_ = &text_.font(ChartFont{});
 
     QRectF free(QPointF(outerMargin, outerMargin), size - QSizeF(2 * outerMargin, 2 * outerMargin));
 
@@ -217,7 +253,7 @@ void ChartRenderer::layOut(const QSizeF& size) {
         }
     }
     if (!titleLines_.isEmpty()) {
-        const QFontMetricsF m(titleFont_);
+        const Metrics m{text_, *titleFont_};
         double width = 0;
         for (const QString& line : titleLines_) {
             width = std::max(width, m.horizontalAdvance(line));
@@ -232,7 +268,7 @@ void ChartRenderer::layOut(const QSizeF& size) {
         legendEntries_ = chart_.legendEntries();
     }
     if (!legendEntries_.empty()) {
-        const QFontMetricsF m(legendFont_);
+        const Metrics m{text_, *legendFont_};
         legendRowHeight_ = std::max(legendSymbolSize, m.height());
         const double symbolAndGap = legendSymbolSize + legendTextGap;
         if (chart_.legend().alignment() == LegendAlignment::Top) {
@@ -258,18 +294,18 @@ void ChartRenderer::layOut(const QSizeF& size) {
     }
 
     // Bottom band: axis title under the labels under the ticks.
-    const QFontMetricsF bottomLabels(bottomLabelsFont_);
-    const QFontMetricsF leftLabels(leftLabelsFont_);
+    const Metrics bottomLabels{text_, *bottomLabelsFont_};
+    const Metrics leftLabels{text_, *leftLabelsFont_};
     const std::string& bottomCaption = chart_.bottomAxis().title().caption();
     const std::string& leftCaption = chart_.leftAxis().title().caption();
     if (chart_.bottomAxis().visible()) {
         free.setBottom(free.bottom() - tickLength - labelGap - bottomLabels.height());
         if (!blank(bottomCaption)) {
-            free.setBottom(free.bottom() - labelGap - QFontMetricsF(bottomTitleFont_).height());
+            free.setBottom(free.bottom() - labelGap - text_.height(*bottomTitleFont_));
         }
     }
     if (chart_.leftAxis().visible() && !blank(leftCaption)) {
-        free.setLeft(free.left() + QFontMetricsF(leftTitleFont_).height() + labelGap);
+        free.setLeft(free.left() + text_.height(*leftTitleFont_) + labelGap);
     }
     // Half a label's height sticks out above the top label.
     free.setTop(free.top() + leftLabels.height() / 2);
@@ -291,15 +327,16 @@ void ChartRenderer::layOut(const QSizeF& size) {
         const double tilt =
             std::clamp(360 - chart_.view3DOptions().elevation(), 5, 60) * std::numbers::pi / 180;
         const double shrink = 1 - std::clamp(chart_.view3DOptions().perspective(), 0, 100) / 200.0;
-        depthDx_ = depth * std::cos(tilt) * shrink;
-        depthDy_ = depth * std::sin(tilt) * shrink;
+        // Whole pixels keep the back wall's lines crisp.
+        depthDx_ = std::round(depth * std::cos(tilt) * shrink);
+        depthDy_ = std::round(depth * std::sin(tilt) * shrink);
         free.setTop(free.top() + depthDy_);
         free.setRight(free.right() - depthDx_);
     }
 
     // The left labels' width depends on the plot's height only, so the vertical layout comes first.
     const double plotHeight = std::max(1.0, free.height());
-    left_ = valueAxis(chart_.leftAxis(), true, plotHeight, leftLabelsFont_);
+    left_ = valueAxis(chart_.leftAxis(), true, plotHeight, *leftLabelsFont_);
     leftLabelsWidth_ = 0;
     for (const QString& text : left_.labelTexts) {
         leftLabelsWidth_ = std::max(leftLabelsWidth_, leftLabels.horizontalAdvance(text));
@@ -313,7 +350,7 @@ void ChartRenderer::layOut(const QSizeF& size) {
     if (!categories_) {
         // Half the last label may stand out at the right.
         free.setRight(free.right() - bottomLabels.horizontalAdvance(QStringLiteral("0,000")) / 2);
-        bottom_ = valueAxis(chart_.bottomAxis(), false, std::max(1.0, free.width()), bottomLabelsFont_);
+        bottom_ = valueAxis(chart_.bottomAxis(), false, std::max(1.0, free.width()), *bottomLabelsFont_);
     }
     plot_ = QRectF(free.topLeft(), QSizeF(std::max(1.0, free.width()), plotHeight));
     if (legend_ && chart_.legend().alignment() == LegendAlignment::Right) {
@@ -399,26 +436,25 @@ void ChartRenderer::paintWalls(QPainter& p) const {
     if (chart_.backWall().brushStyle() == BrushStyle::Solid) {
         p.fillRect(back, toQColor(chart_.backWall().color()));
     }
-    p.setPen(QPen(wallLineColor, 0));
-    p.setRenderHint(QPainter::Antialiasing, depthDx_ > 0);
     const QRectF crispBack(QPointF(crisp(back.left()), crisp(back.top())),
                            QPointF(crisp(back.right()), crisp(back.bottom())));
-    p.drawLine(crispBack.topLeft(), crispBack.topRight());
-    p.drawLine(crispBack.topRight(), crispBack.bottomRight());
+    std::vector<QLineF> lines{{crispBack.topLeft(), crispBack.topRight()},
+                              {crispBack.topRight(), crispBack.bottomRight()}};
     if (depthDx_ > 0) {
         // The floor and the left wall join the front plane to the back wall.
-        p.drawLine(crispBack.topLeft(), crispBack.bottomLeft());
-        p.drawLine(crispBack.bottomLeft(), crispBack.bottomRight());
-        p.drawLine(QPointF(plot_.left(), plot_.bottom()), back.bottomLeft());
-        p.drawLine(QPointF(plot_.right(), plot_.bottom()), back.bottomRight());
-        p.drawLine(QPointF(plot_.left(), plot_.top()), back.topLeft());
+        const QPointF depth = depthOffset();
+        const QPointF frontBottomLeft(crisp(plot_.left()), crisp(plot_.bottom()));
+        lines.insert(lines.end(),
+                     {{crispBack.topLeft(), crispBack.bottomLeft()},
+                      {crispBack.bottomLeft(), crispBack.bottomRight()},
+                      {frontBottomLeft, frontBottomLeft + depth},
+                      {QPointF(crisp(plot_.right()), crisp(plot_.bottom())), crispBack.bottomRight()},
+                      {QPointF(crisp(plot_.left()), crisp(plot_.top())), crispBack.topLeft()}});
     }
+    drawHairlines(p, lines, wallLineColor);
 }
 
 void ChartRenderer::paintGrid(QPainter& p) const {
-    PainterState state(p);
-    p.setRenderHint(QPainter::Antialiasing, depthDx_ > 0);
-    p.setPen(QPen(gridColor, 0));
     std::vector<QLineF> lines;
     const QPointF depth = depthOffset();
     for (double v : left_.ticks.labels) {
@@ -441,7 +477,7 @@ void ChartRenderer::paintGrid(QPainter& p) const {
             lines.emplace_back(QPointF(x, plot_.top()) + depth, QPointF(x, plot_.bottom()) + depth);
         }
     }
-    p.drawLines(lines.data(), int(lines.size()));
+    drawHairlines(p, lines, gridColor);
 }
 
 void ChartRenderer::paintBars(QPainter& p, const BarSeries& bars, int seriesIndex) const {
@@ -481,17 +517,24 @@ void ChartRenderer::paintLine(QPainter& p, const LineSeries& line, int seriesInd
     p.setClipRect(plot_.adjusted(-width, -width, width, width));
     // Geometry is clipped before it reaches the painter: a coordinate far outside costs Qt dearly.
     const QRectF window = plot_.adjusted(-2 * width, -2 * width, 2 * width, 2 * width);
-    QPen pen(QColor(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    // Separate segments with square caps go through Qt's fast wide-line rasterizer, where a polyline
+    // with joins goes through the general stroker, many times slower; the caps cover the joins.
+    QPen pen(QColor(), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     p.setBrush(Qt::NoBrush);
 
-    // Consecutive segments of one colour form one polyline, for clean joins and speed.
+    // Consecutive segments of one colour form one run, whose collinear points are merged.
     QPolygonF run;
+    std::vector<QLineF> segments;
     TColor runColor = framework::clNone;
     auto flush = [&] {
         if (run.size() >= 2) {
+            segments.clear();
+            for (qsizetype k = 1; k < run.size(); ++k) {
+                segments.emplace_back(run[k - 1], run[k]);
+            }
             pen.setColor(toQColor(runColor));
             p.setPen(pen);
-            p.drawPolyline(run);
+            p.drawLines(segments.data(), int(segments.size()));
         }
         run.clear();
     };
@@ -509,7 +552,11 @@ void ChartRenderer::paintLine(QPainter& p, const LineSeries& line, int seriesInd
                     run << clipped->first;
                     runColor = color;
                 }
-                run << clipped->second;
+                if (run.size() >= 2 && liesBetween(run[run.size() - 2], run.back(), clipped->second)) {
+                    run.back() = clipped->second;
+                } else {
+                    run << clipped->second;
+                }
             } else {
                 flush();
             }
@@ -524,8 +571,6 @@ void ChartRenderer::paintLine(QPainter& p, const LineSeries& line, int seriesInd
 
 void ChartRenderer::paintAxes(QPainter& p) const {
     PainterState state(p);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(axisColor, 0));
     const double axisX = crisp(plot_.left()) - 1;
     const double axisY = crisp(plot_.bottom());
     std::vector<QLineF> lines;
@@ -559,24 +604,21 @@ void ChartRenderer::paintAxes(QPainter& p) const {
             }
         }
     }
-    p.drawLines(lines.data(), int(lines.size()));
+    drawHairlines(p, lines, axisColor);
 
-    p.setRenderHint(QPainter::Antialiasing, true);
     if (chart_.leftAxis().visible()) {
-        p.setFont(leftLabelsFont_);
         p.setPen(toQColor(chart_.leftAxis().labelsFont().color));
-        const double h = QFontMetricsF(leftLabelsFont_).height();
+        const double h = text_.height(*leftLabelsFont_);
         const double right = axisX - tickLength - labelGap;
         for (qsizetype i = 0; i < left_.labelTexts.size(); ++i) {
             const double y = yPixel(left_.ticks.labels[std::size_t(i)]);
-            p.drawText(QRectF(right - leftLabelsWidth_ - 50, y - h / 2, leftLabelsWidth_ + 50, h),
-                       Qt::AlignRight | Qt::AlignVCenter, left_.labelTexts[i]);
+            text_.draw(p, QRectF(right - leftLabelsWidth_, y - h / 2, leftLabelsWidth_, h),
+                       Qt::AlignRight | Qt::AlignVCenter, *leftLabelsFont_, left_.labelTexts[i]);
         }
     }
     if (chart_.bottomAxis().visible()) {
-        p.setFont(bottomLabelsFont_);
         p.setPen(toQColor(chart_.bottomAxis().labelsFont().color));
-        const QFontMetricsF m(bottomLabelsFont_);
+        const Metrics m{text_, *bottomLabelsFont_};
         const double top = axisY + tickLength + labelGap - 0.5;
         double lastRight = -std::numeric_limits<double>::infinity();
         auto label = [&](double x, const QString& text) {
@@ -584,7 +626,8 @@ void ChartRenderer::paintAxes(QPainter& p) const {
             if (x - w / 2 < lastRight + labelGap) {
                 return; // category names too long for their bars: skip rather than overlap
             }
-            p.drawText(QRectF(x - w / 2 - 1, top, w + 2, m.height()), Qt::AlignCenter, text);
+            text_.draw(p, QRectF(x - w / 2, top, w, m.height()), Qt::AlignLeft | Qt::AlignTop,
+                       *bottomLabelsFont_, text);
             lastRight = x + w / 2;
         };
         if (categories_) {
@@ -606,26 +649,24 @@ void ChartRenderer::paintAxisTitles(QPainter& p) const {
     const Axis& left = chart_.leftAxis();
     if (left.visible() && !blank(left.title().caption())) {
         PainterState state(p);
-        p.setFont(leftTitleFont_);
         p.setPen(toQColor(left.title().font().color));
-        const double h = QFontMetricsF(leftTitleFont_).height();
+        const double h = text_.height(*leftTitleFont_);
         const double x = plot_.left() - tickLength - labelGap - leftLabelsWidth_ - labelGap - h;
         // Turned a quarter to the left, centred on the plot's height.
         p.translate(x, plot_.center().y());
         p.rotate(-90);
-        p.drawText(QRectF(-plot_.height(), 0, 2 * plot_.height(), h), Qt::AlignCenter,
+        text_.draw(p, QRectF(-plot_.height(), 0, 2 * plot_.height(), h), Qt::AlignCenter, *leftTitleFont_,
                    toQString(left.title().caption()));
     }
     const Axis& bottom = chart_.bottomAxis();
     if (bottom.visible() && !blank(bottom.title().caption())) {
         PainterState state(p);
-        p.setFont(bottomTitleFont_);
         p.setPen(toQColor(bottom.title().font().color));
         const double top =
-            plot_.bottom() + tickLength + labelGap + QFontMetricsF(bottomLabelsFont_).height() + labelGap;
-        p.drawText(QRectF(plot_.left() - plot_.width(), top, 3 * plot_.width(),
-                          QFontMetricsF(bottomTitleFont_).height()),
-                   Qt::AlignHCenter | Qt::AlignTop, toQString(bottom.title().caption()));
+            plot_.bottom() + tickLength + labelGap + text_.height(*bottomLabelsFont_) + labelGap;
+        text_.draw(
+            p, QRectF(plot_.left() - plot_.width(), top, 3 * plot_.width(), text_.height(*bottomTitleFont_)),
+            Qt::AlignHCenter | Qt::AlignTop, *bottomTitleFont_, toQString(bottom.title().caption()));
     }
 }
 
@@ -645,8 +686,8 @@ void ChartRenderer::paintMarks(QPainter& p) const {
         } else {
             p.setClipping(false);
         }
-        const QFont font = qtFont(bars.marks().font());
-        const QFontMetricsF m(font);
+        const QFont& font = text_.font(bars.marks().font());
+        const Metrics m{text_, font};
         double width = 0;
         for (const QString& line : mark.lines) {
             width = std::max(width, m.horizontalAdvance(line));
@@ -663,11 +704,10 @@ void ChartRenderer::paintMarks(QPainter& p) const {
         p.drawLine(anchor, end);
         p.setBrush(markFill);
         p.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
-        p.setFont(font);
         p.setPen(toQColor(bars.marks().font().color));
         double y = rect.top() + markPadding / 2;
         for (const QString& line : mark.lines) {
-            p.drawText(QRectF(rect.left(), y, rect.width(), m.height()), Qt::AlignCenter, line);
+            text_.draw(p, QRectF(rect.left(), y, rect.width(), m.height()), Qt::AlignCenter, font, line);
             y += m.height();
         }
     }
@@ -685,12 +725,12 @@ void ChartRenderer::paintTitle(QPainter& p) const {
         p.setBrush(toQColor(fill));
         p.drawRect(titleBlock_.adjusted(0.5, 0.5, -0.5, -0.5));
     }
-    p.setFont(titleFont_);
     p.setPen(toQColor(title.font().color));
-    const double h = QFontMetricsF(titleFont_).height();
+    const double h = text_.height(*titleFont_);
     double y = titleBlock_.top() + titlePadding;
     for (const QString& line : titleLines_) {
-        p.drawText(QRectF(titleBlock_.left(), y, titleBlock_.width(), h), Qt::AlignCenter, line);
+        text_.draw(p, QRectF(titleBlock_.left(), y, titleBlock_.width(), h), Qt::AlignCenter, *titleFont_,
+                   line);
         y += h;
     }
 }
@@ -703,7 +743,6 @@ void ChartRenderer::paintLegend(QPainter& p) const {
     p.setPen(QPen(wallLineColor, 1));
     p.setBrush(Qt::white);
     p.drawRect(legend_->adjusted(0.5, 0.5, -0.5, -0.5));
-    p.setFont(legendFont_);
     for (std::size_t i = 0; i < legendEntries_.size(); ++i) {
         const QRectF symbol = legendSymbol(int(i));
         p.setPen(QPen(QColor(60, 60, 60), 1));
@@ -713,7 +752,8 @@ void ChartRenderer::paintLegend(QPainter& p) const {
         p.setPen(toQColor(ChartFont{}.color));
         const QRectF text(symbol.right() + legendTextGap, symbol.center().y() - legendRowHeight_ / 2,
                           legend_->right() - symbol.right(), legendRowHeight_);
-        p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, toQString(legendEntries_[i].text));
+        text_.draw(p, text, Qt::AlignLeft | Qt::AlignVCenter, *legendFont_,
+                   toQString(legendEntries_[i].text));
     }
 }
 

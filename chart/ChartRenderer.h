@@ -5,6 +5,7 @@
 
 #include "chart/AxisTicks.h"
 #include "chart/ChartModel.h"
+#include "chart/TextCache.h"
 
 #include <QFont>
 #include <QPointF>
@@ -19,11 +20,10 @@ class QPainter;
 
 namespace chart {
 
-QFont qtFont(const ChartFont& font);
-
 class ChartRenderer {
 public:
-    ChartRenderer(ChartModel& chart, const QSizeF& size);
+    // The cache outlives the renderer; the view keeps one for all its paints.
+    ChartRenderer(ChartModel& chart, const QSizeF& size, TextCache& text);
 
     // Everything but the background, which the view caches.
     void paint(QPainter& painter) const;
@@ -68,8 +68,15 @@ private:
     void paintLegend(QPainter& p) const;
 
     ChartModel& chart_;
+    TextCache& text_;
     model::NumberLocale locale_;
-    QFont titleFont_, leftLabelsFont_, bottomLabelsFont_, leftTitleFont_, bottomTitleFont_, legendFont_;
+    // Fonts of the text cache, which knows them by their address.
+    const QFont* titleFont_ = nullptr;
+    const QFont* leftLabelsFont_ = nullptr;
+    const QFont* bottomLabelsFont_ = nullptr;
+    const QFont* leftTitleFont_ = nullptr;
+    const QFont* bottomTitleFont_ = nullptr;
+    const QFont* legendFont_ = nullptr;
     QStringList titleLines_;
     QRectF titleBlock_;
     std::vector<LegendEntry> legendEntries_;

@@ -97,7 +97,7 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
         return background_;
     }
     backgroundKey_ = key;
-    background_ = QImage(size * devicePixelRatio, QImage::Format_RGB32);
+    background_ = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     background_.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&background_);
     const QRectF area(QPointF(0, 0), QSizeF(size));
@@ -125,13 +125,19 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
 
 void TChartView::paintChart(QPainter& painter, const QSize& size) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    painter.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
+    {
+        // The picture is opaque: copying it is cheaper than blending it.
+        const QPainter::CompositionMode mode = painter.compositionMode();
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
+        painter.setCompositionMode(mode);
+    }
     painting_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{painting_};
-    ChartRenderer(*this, QSizeF(size)).paint(painter);
+    ChartRenderer(*this, QSizeF(size), text_).paint(painter);
 }
 
 void TChartView::paintEvent(QPaintEvent*) {

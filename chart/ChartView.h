@@ -4,6 +4,7 @@
 // 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given.
 
 #include "chart/ChartModel.h"
+#include "chart/TextCache.h"
 
 #include <QImage>
 #include <QWidget>
@@ -49,6 +50,7 @@ private:
     // Mark callbacks run while painting, before anything is measured: what they change is already in
     // the picture being painted.
     bool painting_ = false;
+    TextCache text_;
     QImage background_;
     struct BackgroundKey {
         QSize size;

@@ -93,7 +93,8 @@ TEST_P(BarColours, ABarIsDrawnInItsPointColour) {
     bars.addBar(1.5, "CuO(s)", teal);
     bars.addBar(1, "C(s)", maroon);
     const QImage image = render(view, c.ratio);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     EXPECT_EQ(pixel(image, layout.barFace(0, 0)->center()), rgbOf(teal));
     EXPECT_EQ(pixel(image, layout.barFace(0, 1)->center()), rgbOf(maroon));
 }
@@ -114,7 +115,8 @@ TEST(ChartViewBars, ThreeDFacesAreShadesOfTheBarColour) {
     BarSeries& bars = view.addBarSeries();
     bars.addBar(1, "CuO(s)", teal);
     const QImage image = render(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     const QRectF face = *layout.barFace(0, 0);
     const QRgb side = pixel(image, QPointF(face.right() + 3, face.center().y()));
     const QRgb top = pixel(image, QPointF(face.center().x() + 3, face.top() - 2));
@@ -133,7 +135,8 @@ TEST(ChartViewLines, EachSegmentTakesItsEndPointColour) {
     line.addXY(1, 2, "", maroon);
     line.addXY(2, 0, "", blue);
     const QImage image = render(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     const QPointF p0 = *layout.pointPosition(0, 0);
     const QPointF p1 = *layout.pointPosition(0, 1);
     const QPointF p2 = *layout.pointPosition(0, 2);
@@ -151,7 +154,8 @@ TEST(ChartViewLines, PointsAddedInDecreasingXAreJoinedLeftToRight) {
     line.addXY(1, 2, "", maroon);
     line.addXY(0, 0, "", teal);
     const QImage image = render(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     // Stored as 0, 1, 2: the rising segment ends at the maroon point.
     EXPECT_EQ(pixel(image, (*layout.pointPosition(0, 0) + *layout.pointPosition(0, 1)) / 2), rgbOf(maroon));
     EXPECT_EQ(pixel(image, (*layout.pointPosition(0, 1) + *layout.pointPosition(0, 2)) / 2), rgbOf(blue));
@@ -192,7 +196,8 @@ TEST_P(LineGaps, APointThatCannotBeJoinedLeavesAGap) {
     line.addXY(2, 0.8, "", teal);
     line.addXY(3, 0.8, "", teal);
     const QImage image = render(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     const QPointF p1 = *layout.pointPosition(0, 1);
     const QPointF p3 = *layout.pointPosition(0, 3);
     const QRgb background = view.palette().window().color().rgb();
@@ -217,7 +222,8 @@ TEST(ChartViewLines, AbsurdValuesAreClippedNotHandedToThePainter) {
     line.addXY(1, 1e300, "", maroon);
     line.addXY(2, -std::numeric_limits<double>::max(), "", blue);
     const QImage image = render(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     const QPointF start = *layout.pointPosition(0, 0);
     // The first segment climbs almost vertically from its start: just above it, it is maroon.
     EXPECT_EQ(pixel(image, start + QPointF(0, -20)), rgbOf(maroon));
@@ -236,7 +242,8 @@ TEST(ChartViewLegend, TheBoxTakesTheSeriesColourNotThePointColour) {
     b.setSeriesColor(rgb(128, 0, 64));
     b.addXY(0, 1, "", maroon);
     const QImage image = render(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     ASSERT_TRUE(layout.legendArea());
     EXPECT_EQ(pixel(image, layout.legendSymbol(0).center()), rgbOf(framework::clGreen));
     EXPECT_EQ(pixel(image, layout.legendSymbol(1).center()), rgbOf(rgb(128, 0, 64)));
@@ -245,7 +252,8 @@ TEST(ChartViewLegend, TheBoxTakesTheSeriesColourNotThePointColour) {
 TEST(ChartViewLegend, TopLegendLiesAboveThePlot) {
     TChartView view;
     configureCourbe22(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     ASSERT_TRUE(layout.legendArea());
     EXPECT_LT(layout.legendArea()->bottom(), layout.plotArea().top());
 }
@@ -253,7 +261,8 @@ TEST(ChartViewLegend, TopLegendLiesAboveThePlot) {
 TEST(ChartViewLegend, HiddenLegendTakesNoRoom) {
     TChartView view;
     configureChart1(view);
-    const ChartRenderer layout(view, chartSize);
+    chart::TextCache text;
+    const ChartRenderer layout(view, chartSize, text);
     EXPECT_FALSE(layout.legendArea());
 }
 

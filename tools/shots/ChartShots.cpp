@@ -14,7 +14,9 @@
 #include <QPainter>
 
 #include <array>
+#include <limits>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -151,6 +153,26 @@ const shots::Registrar zoomBoth(QStringLiteral("chart-zoom-courbe_11-courbe_22")
     p.drawImage(0, 0, left);
     p.drawImage(634, 0, right);
     return both;
+});
+
+// The widths of the "Taille des droites" menu on bent lines, with a gap where a point is not a number.
+const shots::Registrar lineWidths(QStringLiteral("chart-line-widths-and-gap"), [] {
+    Sheet sheet(QSize(600, 400));
+    TChartView& view = sheet.add(QRect(0, 0, 600, 400));
+    const LineSeriesSet set = chart::configureChart2(view);
+    view.addLineSeries("5 px").setSeriesColor(framework::clNavy);
+    view.bottomAxis().setMaximum(10);
+    view.bottomAxis().setIncrement(1);
+    for (int width = 1; width <= 5; ++width) {
+        chart::LineSeries& line = width <= 4 ? *set.series[std::size_t(width - 1)] : view.lineSeries(4);
+        line.setTitle(std::to_string(width) + " px");
+        line.setLineWidth(width);
+        for (int k = 0; k <= 10; ++k) {
+            const double y = k == 7 ? std::numeric_limits<double>::quiet_NaN() : width - 0.5 + (k % 3) * 0.3;
+            line.addXY(k, y, "", k < 5 ? slotColors[std::size_t(width % 4)] : framework::clNavy);
+        }
+    }
+    return shots::grabWidget(sheet);
 });
 
 // The bar chart at twice the pixel density, as a high-density screen shows it.
