@@ -28,14 +28,18 @@ constexpr int clickGap = 1000;
 
 } // namespace
 
-Input::Input(HandlingMeter& meter)
-    : meter_(meter) {}
+Input::Input(HandlingMeter& meter, ErrorWatch& errors)
+    : meter_(meter)
+    , errors_(errors) {}
 
 void Input::measured(const char* what, const std::function<void()>& inject) {
+    const std::string kind = kind_ + "/" + what;
+    errors_.beginEvent(kind);
     const HandlingClock::Token token = meter_.clock.begin();
     inject();
     QCoreApplication::sendPostedEvents();
-    meter_.add(kind_ + "/" + what, meter_.clock.end(token));
+    meter_.add(kind, meter_.clock.end(token));
+    errors_.endEvent();
 }
 
 void Input::mouse(QWidget* window, QPoint pos, Qt::MouseButtons state, Qt::MouseButton button, int type,

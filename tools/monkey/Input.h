@@ -5,6 +5,7 @@
 // from its injection until it and every event it posted have been handled.
 
 #include "HandlingMeter.h"
+#include "Watchers.h"
 
 #include <QPoint>
 #include <QString>
@@ -18,7 +19,8 @@ namespace monkey {
 
 class Input {
 public:
-    explicit Input(HandlingMeter& meter);
+    // Each event is one event for the error watch too: its messages are counted together.
+    Input(HandlingMeter& meter, ErrorWatch& errors);
 
     // Positions are in the coordinates of the top-level window.
     void press(QWidget* window, QPoint pos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers = {});
@@ -47,6 +49,7 @@ private:
                Qt::KeyboardModifiers modifiers);
 
     HandlingMeter& meter_;
+    ErrorWatch& errors_;
     std::string kind_ = "input";
     int timestamp_ = 1;
 };

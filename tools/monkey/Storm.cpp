@@ -111,9 +111,9 @@ Storm::Storm(StormOptions options, std::function<QWidget*()> createMainWindow, E
     , log_(log)
     , findings_(log)
     , meter_{clock_, stats_, findings_, options_.limitMs}
-    , input_(meter_)
-    , targets_([this] { return main_.data(); })
     , errors_(findings_, options_.recordErrors)
+    , input_(meter_, errors_)
+    , targets_([this] { return main_.data(); })
     , qtMessages_(findings_)
     , timers_(meter_, errors_)
     , master_(options_.seed) {
@@ -220,7 +220,7 @@ void Storm::tick() {
     current_ = index;
     actionTick_ = ticks_;
     Dice dice(master_());
-    errors_.beginEvent();
+    errors_.beginEvent("storm event");
     if (QMessageBox* box = errors_.scanBoxes()) {
         answerBox(box);
     } else {

@@ -63,6 +63,7 @@ public:
     const std::map<std::string, std::size_t>& eventCounts() const { return counts_; }
     const WindowCensus& census() const { return census_; }
     std::size_t userGuideRequests() const { return urlRequests_; }
+    std::size_t timerTicks() const { return timers_.ticks(); }
 
 public Q_SLOTS:
     // The desktop's URL handler while the storm runs: the user guide is counted, not opened.
@@ -121,9 +122,9 @@ private:
     HandlingClock clock_;
     HandlingStats stats_;
     HandlingMeter meter_;
+    ErrorWatch errors_;
     Input input_;
     Targets targets_;
-    ErrorWatch errors_;
     QtMessageWatch qtMessages_;
     WindowCensus census_;
     TimerWatch timers_;

@@ -17,7 +17,7 @@ namespace monkey {
 ErrorWatch::ErrorWatch(Findings& findings, bool record)
     : findings_(findings)
     , record_(record) {
-    perEvent_.emplace_back(); // messages that arrive outside every event
+    perEvent_.push_back({"outside every event", {}});
     if (record_) {
         framework::setErrorRecorder([this](const QString& text) { recorded(text); });
     }
@@ -29,8 +29,8 @@ ErrorWatch::~ErrorWatch() {
     }
 }
 
-void ErrorWatch::beginEvent() {
-    perEvent_.emplace_back();
+void ErrorWatch::beginEvent(std::string name) {
+    perEvent_.push_back({std::move(name), {}});
 }
 
 void ErrorWatch::endEvent() {
@@ -46,8 +46,9 @@ void ErrorWatch::recorded(const QString& text) {
     reporting_ = true;
     ++total_;
     ++counts_[text];
-    if (++perEvent_.back()[text] == 2) {
-        findings_.add("same error twice for one event", text);
+    if (++perEvent_.back().messages[text] == 2) {
+        findings_.add("same error twice for one event",
+                      QString::fromStdString(perEvent_.back().name) + QStringLiteral(": ") + text);
     }
     reporting_ = false;
 }
@@ -216,7 +217,7 @@ bool TimerWatch::eventFilter(QObject* watched, QEvent* event) {
     }
     if (!running_.contains(timer)) {
         running_.insert(timer, meter_.clock.begin());
-        errors_.beginEvent();
+        errors_.beginEvent("timer tick");
     }
     return false;
 }

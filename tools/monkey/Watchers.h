@@ -31,9 +31,9 @@ public:
     ErrorWatch(const ErrorWatch&) = delete;
     ErrorWatch& operator=(const ErrorWatch&) = delete;
 
-    // The messages arriving between these two belong to one event. Events nest (a timer tick inside
-    // the nested loop of a modal window opened by a click).
-    void beginEvent();
+    // The messages arriving between these two belong to one event, named for the findings. Events nest
+    // (a timer tick inside the nested loop of a modal window opened by a click).
+    void beginEvent(std::string name);
     void endEvent();
 
     // Looks at the open message boxes: counts the new ones, and reports two open at once (and any box
@@ -50,7 +50,11 @@ private:
     Findings& findings_;
     bool record_;
     bool reporting_ = false;
-    std::vector<std::map<QString, int>> perEvent_;
+    struct Event {
+        std::string name;
+        std::map<QString, int> messages;
+    };
+    std::vector<Event> perEvent_;
     std::map<QString, std::size_t> counts_;
     std::size_t total_ = 0;
     std::size_t boxesSeen_ = 0;

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -102,11 +103,11 @@ TEST_F(StormTest, StormsModalWindowsAndNeverPressesForbiddenControls) {
     Counters counters;
     EventLog log(1234);
     Storm storm(
-        optionsFor(1234, 3000), [&] { return new TestMain(counters); }, log);
+        optionsFor(1234, 2000), [&] { return new TestMain(counters); }, log);
     const int code = storm.run();
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(storm.findings().empty());
-    EXPECT_EQ(storm.eventsSent(), 3000u);
+    EXPECT_EQ(storm.eventsSent(), 2000u);
     EXPECT_EQ(counters.quitPresses, 0);
     EXPECT_GT(counters.dialogsOpened, 2);
     EXPECT_GT(counters.hiddenPresses, 0);
@@ -140,7 +141,7 @@ TEST_F(StormTest, ReplaysTheSameEventsFromTheSameSeed) {
 TEST_F(StormTest, ReportsSlowHandling) {
     Counters counters;
     EventLog log(5);
-    StormOptions options = optionsFor(5, 600);
+    StormOptions options = optionsFor(5, 250);
     options.limitMs = 50;
     Storm storm(
         options,
@@ -194,6 +195,26 @@ TEST_F(StormTest, ReportsQtWarnings) {
         log);
     EXPECT_EQ(storm.run(), 1);
     EXPECT_GT(storm.findings().count("Qt warning"), 0u);
+}
+
+TEST_F(StormTest, MeasuresTheProgramsTimerTicks) {
+    Counters counters;
+    EventLog log(10);
+    int ticks = 0;
+    Storm storm(
+        optionsFor(10, 300),
+        [&] {
+            auto* main = new TestMain(counters);
+            auto* timer = new QTimer(main);
+            timer->setInterval(5);
+            QObject::connect(timer, &QTimer::timeout, main, [&ticks] { ++ticks; });
+            timer->start();
+            return main;
+        },
+        log);
+    EXPECT_EQ(storm.run(), 0);
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(storm.timerTicks(), static_cast<std::size_t>(ticks));
 }
 
 TEST_F(StormTest, RecreatesAMainWindowThatClosed) {
