@@ -115,7 +115,7 @@ Storm::Storm(StormOptions options, std::function<QWidget*()> createMainWindow, E
     , input_(meter_, errors_)
     , targets_([this] { return main_.data(); })
     , qtMessages_(findings_)
-    , timers_(meter_, errors_)
+    , timers_(meter_, errors_, options_.eventMs)
     , master_(options_.seed) {
     for (const auto& [window, control] : options_.forbidden) {
         targets_.forbid(window, control);
@@ -220,6 +220,7 @@ void Storm::tick() {
     current_ = index;
     actionTick_ = ticks_;
     Dice dice(master_());
+    timers_.advance();
     errors_.beginEvent("storm event");
     if (QMessageBox* box = errors_.scanBoxes()) {
         answerBox(box);

@@ -9,6 +9,7 @@
 #include "Findings.h"
 #include "HandlingMeter.h"
 #include "Input.h"
+#include "ProgramTimers.h"
 #include "Targets.h"
 #include "Watchers.h"
 
@@ -43,6 +44,7 @@ struct StormOptions {
     bool recordErrors = true;  // count the error guard's messages instead of showing boxes
     bool trace = false;        // print every event as it is sent
     int watchdogSeconds = 120; // no event for that long: the program hangs
+    int eventMs = 5;           // the storm's clock for the program's timers; 0: the wall clock
     std::vector<std::pair<QString, QString>> forbidden; // (window, control) never pressed
     std::vector<HiddenControl> hidden;
 };
@@ -127,7 +129,7 @@ private:
     Targets targets_;
     QtMessageWatch qtMessages_;
     WindowCensus census_;
-    TimerWatch timers_;
+    ProgramTimers timers_;
 
     std::mt19937_64 master_;
     QPointer<QWidget> main_;

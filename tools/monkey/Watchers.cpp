@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QMenu>
 #include <QMessageBox>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -183,55 +182,6 @@ void WindowCensus::printSummary() const {
     for (const auto& [name, count] : opened_) {
         std::printf("  %6zu  %s\n", count, qPrintable(name));
     }
-}
-
-TimerWatch::TimerWatch(HandlingMeter& meter, ErrorWatch& errors)
-    : meter_(meter)
-    , errors_(errors) {
-    QCoreApplication::instance()->installEventFilter(this);
-}
-
-TimerWatch::~TimerWatch() {
-    if (QCoreApplication::instance() != nullptr) {
-        QCoreApplication::instance()->removeEventFilter(this);
-    }
-}
-
-bool TimerWatch::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Timer || ours_.contains(watched)) {
-        return false;
-    }
-    auto* timer = qobject_cast<QTimer*>(watched);
-    // A stale event of a restarted timer emits nothing, so it is no tick.
-    if (timer == nullptr || static_cast<QTimerEvent*>(event)->timerId() != timer->timerId()) {
-        return false;
-    }
-    if (!hooked_.contains(timer)) {
-        hooked_.insert(timer);
-        // Connected after the program's own connections, so it runs when they have returned.
-        connect(timer, &QTimer::timeout, this, [this, timer] { tickEnded(timer); });
-        connect(timer, &QObject::destroyed, this, [this, timer] {
-            hooked_.remove(timer);
-            tickEnded(timer);
-        });
-    }
-    if (!running_.contains(timer)) {
-        running_.insert(timer, meter_.clock.begin());
-        errors_.beginEvent("timer tick");
-    }
-    return false;
-}
-
-void TimerWatch::tickEnded(QObject* timer) {
-    const auto it = running_.find(timer);
-    if (it == running_.end()) {
-        return;
-    }
-    const HandlingClock::Token token = it.value();
-    running_.erase(it);
-    meter_.add("timer tick", meter_.clock.end(token));
-    errors_.endEvent();
-    ++ticks_;
 }
 
 } // namespace monkey

@@ -16,7 +16,6 @@
 #include <vector>
 
 class QMessageBox;
-#include <QTimer>
 
 namespace monkey {
 
@@ -90,31 +89,6 @@ public:
 private:
     QHash<QObject*, bool> shown_;
     std::map<QString, std::size_t> opened_;
-};
-
-// Measures every tick of every QTimer in the process but the storm's own: from the timer event until
-// the last slot connected to timeout() (ours, connected after the program's) has returned.
-class TimerWatch : public QObject {
-    Q_OBJECT
-public:
-    TimerWatch(HandlingMeter& meter, ErrorWatch& errors);
-    ~TimerWatch() override;
-
-    void ignore(QTimer* timer) { ours_.insert(timer); }
-    std::size_t ticks() const { return ticks_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void tickEnded(QObject* timer);
-
-    HandlingMeter& meter_;
-    ErrorWatch& errors_;
-    QSet<QObject*> ours_;
-    QSet<QObject*> hooked_;
-    QHash<QObject*, HandlingClock::Token> running_;
-    std::size_t ticks_ = 0;
 };
 
 } // namespace monkey

@@ -1,4 +1,5 @@
-// molvanex-monkey [--events N] [--seed N] [--limit-ms MS] [--real-error-boxes] [--trace] [--watchdog S]
+// molvanex-monkey [--events N] [--seed N] [--limit-ms MS] [--event-ms MS] [--real-error-boxes] [--trace]
+//                 [--watchdog S]
 // A seeded random-input storm over the real program: the application prepared as the program prepares
 // it, its main window shown, then N random input events sent to whatever window takes input, on the
 // offscreen platform in the French locale. Exits non-zero when anything was found: an escaped
@@ -26,14 +27,18 @@
 
 namespace {
 
-// Sanitized code runs a few times slower; the limit grows with it so that only real outliers count.
-// The 50 ms goal itself is checked by the unsanitized run.
+// The 50 ms goal is checked by the unsanitized run. Under AddressSanitizer every allocation records its
+// stack, which makes allocation-heavy handling (a 32 000-character paste laid out by QLineEdit) up to
+// twenty times slower than in the optimised build, so the sanitized run only catches what would break
+// the goal even at that cost.
 constexpr double plainLimitMs = 50;
-constexpr double sanitizedLimitMs = 250;
+constexpr double sanitizedLimitMs = 1000;
 
 void usage() {
-    std::fputs("usage: molvanex-monkey [--events N] [--seed N] [--limit-ms MS] [--real-error-boxes] [--trace]"
-               " [--watchdog SECONDS]\n",
+    std::fputs("usage: molvanex-monkey [--events N] [--seed N] [--limit-ms MS] [--event-ms MS]"
+               " [--real-error-boxes] [--trace] [--watchdog SECONDS]\n"
+               "  --event-ms MS  the program's timers advance MS milliseconds per event (default 5);\n"
+               "                 0 leaves them on the wall clock, and a run no longer replays exactly\n",
                stderr);
 }
 
@@ -57,8 +62,8 @@ std::optional<monkey::StormOptions> parse(int argc, char** argv) {
             options.trace = true;
         } else if (arg == "--real-error-boxes") {
             options.recordErrors = false;
-        } else if (hasValue &&
-                   (arg == "--events" || arg == "--seed" || arg == "--limit-ms" || arg == "--watchdog")) {
+        } else if (hasValue && (arg == "--events" || arg == "--seed" || arg == "--limit-ms" ||
+                                arg == "--watchdog" || arg == "--event-ms")) {
             const std::optional<std::uint64_t> value = number(argv[++i]);
             if (!value) {
                 return std::nullopt;
@@ -69,6 +74,8 @@ std::optional<monkey::StormOptions> parse(int argc, char** argv) {
                 options.seed = *value;
             } else if (arg == "--limit-ms") {
                 options.limitMs = static_cast<double>(*value);
+            } else if (arg == "--event-ms") {
+                options.eventMs = static_cast<int>(*value);
             } else {
                 options.watchdogSeconds = static_cast<int>(*value);
             }

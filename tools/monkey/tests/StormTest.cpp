@@ -138,6 +138,32 @@ TEST_F(StormTest, ReplaysTheSameEventsFromTheSameSeed) {
     EXPECT_NE(first, lastEvents(100));
 }
 
+// A window whose timer shows and hides a field: what the storm aims at changes with the ticks.
+std::vector<std::string> lastEventsWithATimer(std::uint64_t seed) {
+    Counters counters;
+    EventLog log(seed);
+    Storm storm(
+        optionsFor(seed, 600),
+        [&] {
+            auto* main = new TestMain(counters);
+            auto* timer = new QTimer(main);
+            timer->setInterval(100);
+            auto* field = main->findChild<QLineEdit*>(QStringLiteral("Field"));
+            QObject::connect(timer, &QTimer::timeout, main,
+                             [field] { field->setVisible(!field->isVisible()); });
+            timer->start();
+            return main;
+        },
+        log);
+    storm.run();
+    EXPECT_GT(storm.timerTicks(), 10u);
+    return log.lines();
+}
+
+TEST_F(StormTest, ReplaysTheSameEventsWhileTheProgramsTimersRun) {
+    EXPECT_EQ(lastEventsWithATimer(31), lastEventsWithATimer(31));
+}
+
 TEST_F(StormTest, ReportsSlowHandling) {
     Counters counters;
     EventLog log(5);
