@@ -3,6 +3,8 @@
 // event (OnClick, OnChange...); an unassigned one is skipped. Mouse events receive the sender, the
 // button, the shift state and the position in the sender's coordinates.
 
+#include "framework/Events.h"
+
 #include <QFlags>
 #include <QObject>
 
@@ -27,19 +29,14 @@ enum class TShiftFlag : unsigned {
 };
 Q_DECLARE_FLAGS(TShiftState, TShiftFlag)
 
-using TNotifyEvent = std::function<void(QObject* sender)>;
+using TNotifyEvent = framework::NotifyEvent;
 using TMouseEvent =
     std::function<void(QObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(QObject* sender, TShiftState shift, int x, int y)>;
 // The key may be changed (or set to 0 to swallow it) by the handler, as the processing after it reads it.
 using TKeyEvent = std::function<void(QObject* sender, int& key, TShiftState shift)>;
 
-// Raises an event when a handler is assigned.
-template <class Event, class... Args> void raiseEvent(const Event& event, Args&&... args) {
-    if (event) {
-        event(std::forward<Args>(args)...);
-    }
-}
+using framework::raiseEvent;
 
 TShiftState shiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 TShiftState shiftStateOf(const QMouseEvent& event);

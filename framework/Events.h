@@ -4,15 +4,17 @@
 #include <QObject>
 
 #include <functional>
+#include <utility>
 
 namespace framework {
 
 // A callback receiving the sender.
 using NotifyEvent = std::function<void(QObject* sender)>;
 
-inline void raiseEvent(const NotifyEvent& event, QObject* sender) {
+// Raises an event when a handler is assigned.
+template <class Event, class... Args> void raiseEvent(const Event& event, Args&&... args) {
     if (event) {
-        event(sender);
+        event(std::forward<Args>(args)...);
     }
 }
 
