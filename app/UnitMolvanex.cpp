@@ -579,6 +579,7 @@ void TFiche_molvanex::buildButtonColumn() {
     BarEvolution->setTickPosition(QSlider::TicksBelow);
     BarEvolution->setAccessibleName(QStringLiteral("Avancement de la réaction"));
     BarEvolution->setAccessibleDescription(QStringLiteral("X en pourcentage de l'avancement maximal"));
+    BarEvolution->ValueText = [this] { return QStringLiteral("X = %1 mol").arg(MaskEditX->text()); };
     place(BarEvolution, layout::evolutionSlider);
 
     const auto flatButton = [this](const char* name, const QString& caption, const layout::Bounds& where,

@@ -2,12 +2,58 @@
 
 #include "framework/ErrorGuard.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QSignalBlocker>
 
 namespace framework {
 
+namespace {
+
+// The slider's accessible value: its position as a number for the value interface, and as the text
+// its owner gives for reading aloud.
+class TrackBarAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit TrackBarAccessible(TTrackBar* bar)
+        : QAccessibleWidget(bar, QAccessible::Slider) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            QString value;
+            guarded(
+                [&] { value = bar()->ValueText ? bar()->ValueText() : QString::number(bar()->position()); });
+            return value;
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QVariant currentValue() const override { return bar()->position(); }
+    void setCurrentValue(const QVariant& value) override { bar()->setPosition(value.toInt()); }
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return bar()->singleStep(); }
+
+private:
+    TTrackBar* bar() const { return static_cast<TTrackBar*>(widget()); }
+};
+
+QAccessibleInterface* trackBarAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(TTrackBar::staticMetaObject.className()) && object &&
+        object->isWidgetType()) {
+        return new TrackBarAccessible(static_cast<TTrackBar*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 TTrackBar::TTrackBar(QWidget* parent)
     : QSlider(Qt::Horizontal, parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(trackBarAccessible), true);
+    (void)factoryInstalled;
     setRange(0, 10);
     setTickPosition(QSlider::TicksBelow);
     setTickInterval(1);

@@ -7,6 +7,8 @@
 
 #include <QSlider>
 
+#include <functional>
+
 namespace framework {
 
 class TTrackBar : public QSlider {
@@ -24,6 +26,9 @@ public:
     void setPosition(int position);
 
     NotifyEvent OnChange;
+    // What a screen reader reads as the value, when the position stands for something else (an
+    // advancement in mol rather than a percentage); empty reads the position.
+    std::function<QString()> ValueText;
 
 private:
     void userChanged();

@@ -6,6 +6,7 @@
 #include "controls/FlatButtons.h"
 #include "framework/Timer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMenu>
@@ -293,6 +294,30 @@ TEST_F(MainWindowTest, EveryControlTheClassUsesHasAFrenchAccessibleName) {
     EXPECT_EQ(child("BevelCheck2")->accessibleName(), QStringLiteral("Équation CuO + C"));
     EXPECT_EQ(field(1)->accessibleName(), QStringLiteral("Quantité initiale de C(s) (mol)"));
     EXPECT_EQ(child("BarEvolution")->accessibleName(), QStringLiteral("Avancement de la réaction"));
+}
+
+// What a screen reader reads at X = 0,5 mol in the first equation: the slider as the advancement, the
+// fields as their quantities and each chart as its summary.
+TEST_F(MainWindowTest, AScreenReaderReadsTheStateAtTheSlider) {
+    slideTo(50);
+    const auto read = [&](const char* name, QAccessible::Text kind) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(child(name));
+        return accessible ? accessible->text(kind) : QStringLiteral("<none>");
+    };
+    EXPECT_EQ(read("BarEvolution", QAccessible::Value), QStringLiteral("X = 0,5 mol"));
+    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(slider())->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 50);
+    EXPECT_EQ(value->maximumValue().toInt(), 100);
+    value->setCurrentValue(100); // an assistive tool moves the slider as a pupil would
+    EXPECT_EQ(shown("MaskEditX"), QStringLiteral("1"));
+    EXPECT_EQ(read("BarEvolution", QAccessible::Value), QStringLiteral("X = 1 mol"));
+    EXPECT_EQ(read("MaskEdit11", QAccessible::Value), QStringLiteral("0,000"));
+    EXPECT_EQ(read("MaskEdit33", QAccessible::Name),
+              QStringLiteral("Quantité de CO2(g) au cours de la transformation (mol)"));
+    EXPECT_TRUE(read("Chart1", QAccessible::Description).contains(QStringLiteral("CO2(g) : 1 mol")))
+        << read("Chart1", QAccessible::Description).toStdString();
+    EXPECT_FALSE(read("Chart2", QAccessible::Description).isEmpty());
 }
 
 TEST_F(MainWindowTest, QuitterClosesTheWindow) {
