@@ -49,7 +49,7 @@ PACKAGE_BUILD ?= build-package
 package:
 	@scripts/install-deps.sh build package
 	@cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-		-DMOLVANEX_BUILD_TESTS=OFF -DMOLVANEX_BUILD_BENCH=OFF > /dev/null
+		-DMOLVANEX_BUILD_TESTS=OFF -DMOLVANEX_BUILD_BENCH=OFF -DMOLVANEX_SOURCE_GUIDE=OFF > /dev/null
 	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target molvanex
 	@cd $(PACKAGE_BUILD) && cpack -G DEB > /dev/null
 	@scripts/check-package.sh $$(ls -t $(PACKAGE_BUILD)/molvanex_*.deb | head -1)

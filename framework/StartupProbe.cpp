@@ -28,19 +28,26 @@ long residentKilobytes() {
 
 class FirstFrameProbe final : public QObject {
 public:
-    using QObject::QObject;
+    FirstFrameProbe(QObject* parent, std::function<QStringList()> details)
+        : QObject(parent)
+        , details_(std::move(details)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !reported_) {
             reported_ = true;
             // The frame reaches the screen once this paint event has been handled and flushed.
-            QTimer::singleShot(0, this, [] {
+            QTimer::singleShot(0, this, [this] {
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
                 std::printf(
                     "first-frame-ns %lld rss-kb %ld\n",
                     static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
                     residentKilobytes());
+                if (details_) {
+                    for (const QString& line : details_()) {
+                        std::printf("%s\n", line.toLocal8Bit().constData());
+                    }
+                }
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
@@ -49,14 +56,15 @@ protected:
     }
 
 private:
+    std::function<QStringList()> details_;
     bool reported_ = false;
 };
 
 } // namespace
 
-void installFirstFrameProbe(QWidget& window) {
+void installFirstFrameProbe(QWidget& window, std::function<QStringList()> details) {
     if (qEnvironmentVariableIsSet("MOLVANEX_FIRST_FRAME_PROBE")) {
-        window.installEventFilter(new FirstFrameProbe(&window));
+        window.installEventFilter(new FirstFrameProbe(&window, std::move(details)));
     }
 }
 

@@ -1,19 +1,49 @@
 #!/usr/bin/env bash
 # Unpacks the Debian package into a fresh directory tree and checks that its files are in place and that
-# its desktop entry and AppStream metainfo validate.
+# its desktop entry and AppStream metainfo validate. With MOLVANEX_PACKAGE_INSTALL=1 (CI's clean machine)
+# it also installs the package, starts the program the way its desktop entry does, from a directory
+# that holds no guide, checks that the main window paints and that "Mode d'emploi" finds the installed
+# guide, and removes the package again.
+#   scripts/check-package.sh PACKAGE.deb
 set -euo pipefail
-deb=$1
+deb=$(realpath "$1")
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 dpkg-deb -x "$deb" "$root"
 status=0
-for f in usr/bin/molvanex usr/share/molvanex/mode_emploi.htm \
+icons=(usr/share/icons/hicolor/scalable/apps/fr.molvanex.Molvanex.svg)
+for size in 16 32 48 64 128 256; do icons+=("usr/share/icons/hicolor/${size}x${size}/apps/fr.molvanex.Molvanex.png"); done
+for f in usr/bin/molvanex usr/share/molvanex/mode_emploi.htm usr/share/molvanex/images \
          usr/share/applications/fr.molvanex.Molvanex.desktop \
-         usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/fr.molvanex.Molvanex.svg; do
+         usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml "${icons[@]}"; do
     if [[ -e "$root/$f" ]]; then echo "present: /$f"; else echo "MISSING: /$f"; status=1; fi
 done
-desktop-file-validate "$root/usr/share/applications/fr.molvanex.Molvanex.desktop" && echo "desktop-file-validate: ok"
+# The guide's pictures are all shipped with it.
+for picture in $(grep -o 'src="[^"]*"' "$root/usr/share/molvanex/mode_emploi.htm" | sed 's/src="//; s/"$//'); do
+    [[ -e "$root/usr/share/molvanex/$picture" ]] || { echo "MISSING guide picture: $picture"; status=1; }
+done
+# A packaged program must not look for its guide in the tree it was built from.
+if grep -qa "$(cd "$(dirname "$0")/.." && pwd)/docs" "$root/usr/bin/molvanex"; then
+    echo "the packaged program names the source tree"; status=1
+fi
+desktop-file-validate "$root/usr/share/applications/fr.molvanex.Molvanex.desktop" && echo "desktop-file-validate: ok" || status=1
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml" || status=1
 dpkg-deb --info "$deb" | sed -n '/Package:/,/Description:/p'
+
+if [[ "${MOLVANEX_PACKAGE_INSTALL:-0}" == 1 ]]; then
+    sudo=(); [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "$deb" >/dev/null
+    desktop=/usr/share/applications/fr.molvanex.Molvanex.desktop
+    command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuU]//g')
+    elsewhere=$(mktemp -d)
+    out=$(cd "$elsewhere" && env -i PATH=/usr/bin:/bin HOME="$elsewhere" XDG_RUNTIME_DIR="$elsewhere" \
+        QT_QPA_PLATFORM=offscreen MOLVANEX_FIRST_FRAME_PROBE=1 timeout 30 $command 2>&1) || true
+    rm -rf "$elsewhere"
+    echo "$out" | sed 's/^/installed program: /'
+    grep -q '^first-frame-ns ' <<<"$out" || { echo "the installed program painted no main window"; status=1; }
+    grep -qx 'user-guide /usr/share/molvanex/mode_emploi.htm' <<<"$out" ||
+        { echo "the installed program does not find its guide"; status=1; }
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -qq molvanex >/dev/null
+fi
+[[ $status -eq 0 ]] && echo "package: ok"
 exit $status
