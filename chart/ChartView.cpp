@@ -2,11 +2,11 @@
 
 #include "chart/ChartRenderer.h"
 
+#include "framework/AccessibleFactory.h"
 #include "framework/ErrorGuard.h"
 #include "framework/LocaleText.h"
 #include "framework/QtColor.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QLinearGradient>
@@ -34,20 +34,11 @@ public:
     }
 };
 
-QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(TChartView::staticMetaObject.className()) && object &&
-        object->isWidgetType()) {
-        return new ChartAccessible(static_cast<TChartView*>(object));
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TChartView::TChartView(QWidget* parent)
     : QWidget(parent) {
-    static const bool factoryInstalled = (QAccessible::installFactory(chartAccessible), true);
-    (void)factoryInstalled;
+    framework::installAccessible<TChartView, ChartAccessible>();
     setLocaleProvider(&framework::numberLocale);
     setAccessibleName(QStringLiteral("Graphique"));
 }

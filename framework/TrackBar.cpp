@@ -1,8 +1,8 @@
 #include "framework/TrackBar.h"
 
+#include "framework/AccessibleFactory.h"
 #include "framework/ErrorGuard.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QSignalBlocker>
 
@@ -40,20 +40,11 @@ private:
     TTrackBar* bar() const { return static_cast<TTrackBar*>(widget()); }
 };
 
-QAccessibleInterface* trackBarAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(TTrackBar::staticMetaObject.className()) && object &&
-        object->isWidgetType()) {
-        return new TrackBarAccessible(static_cast<TTrackBar*>(object));
-    }
-    return nullptr;
-}
-
 } // namespace
 
 TTrackBar::TTrackBar(QWidget* parent)
     : QSlider(Qt::Horizontal, parent) {
-    static const bool factoryInstalled = (QAccessible::installFactory(trackBarAccessible), true);
-    (void)factoryInstalled;
+    installAccessible<TTrackBar, TrackBarAccessible>();
     setRange(0, 10);
     setTickPosition(QSlider::TicksBelow);
     setTickInterval(1);
