@@ -12,6 +12,10 @@ monkey_args = --events $(MONKEY_EVENTS) $(if $(MONKEY_SEED),--seed $(MONKEY_SEED
 
 .PHONY: monkey monkey-release sanitize configure-asan
 
+# scripts/sanitizer-env.sh finds its suppression file through bash's BASH_SOURCE: the recipes that source
+# it run under bash, not make's /bin/sh.
+monkey sanitize: SHELL := /bin/bash
+
 configure-asan: deps
 	@CXX=g++ cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOLVANEX_SANITIZE=ON \
 		-DMOLVANEX_BUILD_BENCH=OFF > /dev/null

@@ -26,5 +26,10 @@ cd "$workdir"
 start=$(date +%s)
 status=0
 "$binary" "$@" || status=$?
-echo "monkey: exit status $status after $(( $(date +%s) - start )) s"
+# 0 and 1 (findings) come from a storm that ran to its end and printed its result line last. Anything
+# else stopped it before that line or after it (a crash, a sanitizer or leak report, the watchdog), and
+# the report above says why, with the seed and the last events.
+if (( status > 1 )); then
+    echo "monkey: FAILED: exit status $status after $(( $(date +%s) - start )) s, see the report above"
+fi
 exit $status

@@ -47,6 +47,17 @@ std::vector<std::string> HandlingStats::kinds() const {
     return names;
 }
 
+HandlingStats::Slowest HandlingStats::slowest() const {
+    Slowest slowest;
+    for (const auto& [kind, times] : times_) {
+        const auto it = std::max_element(times.begin(), times.end());
+        if (it != times.end() && (slowest.kind.empty() || *it > slowest.ms)) {
+            slowest = {kind, *it};
+        }
+    }
+    return slowest;
+}
+
 const std::vector<double>& HandlingStats::bucketBounds() {
     static const std::vector<double> bounds{1, 2, 5, 10, 20, 50, 100, 250};
     return bounds;

@@ -23,6 +23,13 @@ public:
     Summary summary(const std::string& kind = {}) const;
     std::vector<std::string> kinds() const;
 
+    // The longest handling of all and its kind (empty kind when nothing was measured).
+    struct Slowest {
+        std::string kind;
+        double ms = 0;
+    };
+    Slowest slowest() const;
+
     // Upper bounds of the histogram's buckets in milliseconds; the last bucket has no upper bound.
     static const std::vector<double>& bucketBounds();
     std::vector<std::size_t> histogram() const;

@@ -216,8 +216,7 @@ void Storm::tick() {
     }
     scheduleNext();
     ensureMainWindow();
-    const std::uint64_t index = sent_++;
-    current_ = index;
+    current_ = sent_++;
     actionTick_ = ticks_;
     Dice dice(master_());
     timers_.advance();
@@ -225,7 +224,7 @@ void Storm::tick() {
     if (QMessageBox* box = errors_.scanBoxes()) {
         answerBox(box);
     } else {
-        event(index, dice);
+        sendRandomAction(dice);
     }
     errors_.endEvent();
     --depth_;
@@ -318,7 +317,7 @@ std::vector<double> Storm::weights(QWidget* window) const {
     return w;
 }
 
-void Storm::event(std::uint64_t, Dice& dice) {
+void Storm::sendRandomAction(Dice& dice) {
     QWidget* window = targets_.inputWindow();
     if (window == nullptr) {
         log(QStringLiteral("no window takes input"));
@@ -699,7 +698,26 @@ void Storm::printSummary() const {
                 static_cast<unsigned long long>(clock_.abandoned()));
     qtMessages_.printSummary();
     findings_.print();
-    std::printf("result: %s\n", findings_.empty() ? "CLEAN" : "FAILED");
+    std::printf("%s\n", resultLine().c_str());
+}
+
+std::string Storm::resultLine() const {
+    const HandlingStats::Slowest slowest = stats_.slowest();
+    const QString verdict = findings_.empty()
+                                ? QStringLiteral("CLEAN")
+                                : QStringLiteral("FAILED with %1 findings").arg(findings_.size());
+    return QStringLiteral(
+               "monkey: %1: %2 events in %3 s, %4 error messages answered, slowest event %5 ms (%6, "
+               "limit %7 ms), seed %8")
+        .arg(verdict)
+        .arg(sent_)
+        .arg(seconds_, 0, 'f', 0)
+        .arg(errors_.messages())
+        .arg(slowest.ms, 0, 'f', 1)
+        .arg(slowest.kind.empty() ? QStringLiteral("nothing measured") : QString::fromStdString(slowest.kind))
+        .arg(options_.limitMs, 0, 'f', 0)
+        .arg(options_.seed)
+        .toStdString();
 }
 
 } // namespace monkey

@@ -59,13 +59,18 @@ public:
     // and closed every window it opened, and deletes the main window. Returns the exit code.
     int run();
 
+    // Ends with resultLine().
     void printSummary() const;
+    // The outcome in one line: clean or not, events sent, error messages answered, the slowest handling
+    // and the seed.
+    std::string resultLine() const;
     const Findings& findings() const { return findings_; }
     std::uint64_t eventsSent() const { return sent_; }
     const std::map<std::string, std::size_t>& eventCounts() const { return counts_; }
     const WindowCensus& census() const { return census_; }
     std::size_t userGuideRequests() const { return urlRequests_; }
     std::size_t timerTicks() const { return timers_.ticks(); }
+    std::size_t errorMessages() const { return errors_.messages(); }
 
 public Q_SLOTS:
     // The desktop's URL handler while the storm runs: the user guide is counted, not opened.
@@ -94,7 +99,8 @@ private:
     void scheduleNext();
     bool windDown();
     void ensureMainWindow();
-    void event(std::uint64_t index, Dice& dice);
+    // One random action on the window that takes input (named so that it hides no QObject::event).
+    void sendRandomAction(Dice& dice);
     std::vector<double> weights(QWidget* window) const;
     void log(const QString& what);
     bool interrupted() const;

@@ -110,6 +110,18 @@ TEST(HandlingStats, GivesPercentilesAndHistogramPerKind) {
     EXPECT_EQ(total, 101u);
 }
 
+TEST(HandlingStats, NamesTheSlowestKind) {
+    HandlingStats stats;
+    EXPECT_EQ(stats.slowest().kind, "");
+    EXPECT_DOUBLE_EQ(stats.slowest().ms, 0);
+    stats.add("click", 20ms);
+    stats.add("key", 35ms);
+    stats.add("key", 2ms);
+    stats.add("wheel", 30ms);
+    EXPECT_EQ(stats.slowest().kind, "key");
+    EXPECT_DOUBLE_EQ(stats.slowest().ms, 35);
+}
+
 TEST(Percentile, UsesTheNearestRank) {
     EXPECT_DOUBLE_EQ(percentile({}, 0.99), 0);
     EXPECT_DOUBLE_EQ(percentile({5}, 0.99), 5);

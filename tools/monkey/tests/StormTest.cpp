@@ -113,6 +113,10 @@ TEST_F(StormTest, StormsModalWindowsAndNeverPressesForbiddenControls) {
     EXPECT_GT(counters.hiddenPresses, 0);
     EXPECT_EQ(storm.census().opened(QStringLiteral("QDialog")),
               static_cast<std::size_t>(counters.dialogsOpened));
+    const std::string result = storm.resultLine();
+    EXPECT_EQ(result.rfind("monkey: CLEAN: 2000 events in ", 0), 0u) << result;
+    EXPECT_NE(result.find(", 0 error messages answered, slowest event "), std::string::npos) << result;
+    EXPECT_NE(result.find(" ms, limit 1000 ms), seed 1234"), std::string::npos) << result;
     // Every kind of event a plain window offers was sent.
     for (const char* kind : {"click", "right click", "double click", "drag", "hover", "wheel", "key", "type",
                              "paste", "press button", "close window"}) {
@@ -193,6 +197,15 @@ TEST_F(StormTest, ReportsTheSameErrorTwiceForOneEvent) {
         log);
     EXPECT_EQ(storm.run(), 1);
     EXPECT_GT(storm.findings().count("same error twice for one event"), 0u);
+    const std::string result = storm.resultLine();
+    EXPECT_EQ(result.rfind("monkey: FAILED with " + std::to_string(storm.findings().size()) +
+                               " findings: 600 events",
+                           0),
+              0u)
+        << result;
+    EXPECT_NE(result.find(std::to_string(storm.errorMessages()) + " error messages answered"),
+              std::string::npos)
+        << result;
 }
 
 TEST_F(StormTest, AnswersAndReportsARealMessageBox) {
