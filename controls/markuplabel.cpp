@@ -34,6 +34,7 @@ constexpr int listBoxTextPadding = 10;
 constexpr QPoint paramHintOffset{10, -10};
 
 const QString hrefPrefix = QStringLiteral("href=\"");
+const QString shadowTag = QStringLiteral("<SHAD>");
 
 // A param's value in a markup text: the text after the first ">" following its href="name" attribute
 // (name compared without regard to case), up to the next "<".
@@ -173,6 +174,7 @@ void TMarkupStrings::setText(const QString& text) {
 }
 
 void TMarkupStrings::changed() {
+    ++owner_.lookVersion_;
     owner_.MarkupChanged();
 }
 
@@ -277,6 +279,7 @@ void TMarkupLabel::MarkupChanged() {
 }
 
 void TMarkupLabel::propertyChanged(bool affectsLayout) {
+    ++lookVersion_;
     if (affectsLayout) {
         fitAutoSize();
     }
@@ -590,21 +593,43 @@ void TMarkupLabel::InvalidateParamRect(const Rect& rect) {
 // ---------------------------------------------------------------------------------------------------
 // Qt's calls.
 
+TMarkupLabel::PictureKey TMarkupLabel::pictureKey() const {
+    return {lookVersion_,
+            GetMarkupText(),
+            color(),
+            palette().cacheKey(),
+            hoverLink_,
+            images_.data(),
+            images_ ? images_->count() : 0};
+}
+
+void TMarkupLabel::drawPicture(QPainter& painter) const {
+    QtSurface qtSurface(painter);
+    Surface& surface = qtSurface;
+    Rect rect = clientRect(*this);
+    if (!transparent_) {
+        surface.setBrush(color());
+        surface.fillRect(rect);
+    }
+    drawFrame(surface, rect);
+    // The background is also the colour blinking text takes in its off phase.
+    surface.setBackground(color());
+    surface.setFont(font_);
+    RenderMarkup(surface, request(true, mousePos_));
+}
+
 void TMarkupLabel::paintEvent(QPaintEvent*) {
     guarded([&] {
         QPainter painter(this);
-        QtSurface qtSurface(painter);
-        Surface& surface = qtSurface;
-        Rect rect = clientRect(*this);
-        if (!transparent_) {
-            surface.setBrush(color());
-            surface.fillRect(rect);
+        const PictureKey key = pictureKey();
+        // Shadowed text is drawn over its shadow; blended in a kept picture, the two would round a
+        // little differently from text drawn straight onto the window, so it is always drawn anew.
+        if (key.markup.contains(shadowTag, Qt::CaseInsensitive)) {
+            picture_.clear();
+            drawPicture(painter);
+            return;
         }
-        drawFrame(surface, rect);
-        // The background is also the colour blinking text takes in its off phase.
-        surface.setBackground(color());
-        surface.setFont(font_);
-        RenderMarkup(surface, request(true, mousePos_));
+        picture_.paint(painter, size(), key, [this](QPainter& p) { drawPicture(p); });
     });
 }
 

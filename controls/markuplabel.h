@@ -22,6 +22,7 @@
 #include "controls/MarkupEngine.h"
 #include "controls/MarkupImageList.h"
 #include "controls/Surface.h"
+#include "framework/PictureCache.h"
 
 #include <QListWidget>
 #include <QPointer>
@@ -227,6 +228,7 @@ private:
     // Where the markup is laid out (inside the frames), for painting, auto-sizing and hit testing alike.
     Rect textRect() const;
     void drawFrame(Surface& surface, Rect& rect) const;
+    void drawPicture(QPainter& painter) const;
     MarkupRequest request(bool paint, QPoint point) const;
     void fitAutoSize();
     void propertyChanged(bool affectsLayout);
@@ -267,6 +269,22 @@ private:
     QMenu* paramMenu_ = nullptr;
     QString popupParam_;
     TPopupListBox* listBox_ = nullptr;
+
+    // What the picture shows besides the properties, whose every change counts a new look: a text
+    // that GetMarkupText() builds, the parent's background, the hovered link, images added to the list.
+    struct PictureKey {
+        quint64 lookVersion = 0;
+        QString markup;
+        TColor background = framework::clNone;
+        qint64 palette = 0;
+        int hoverLink = -1;
+        const TImageList* images = nullptr;
+        int imageCount = 0;
+        friend bool operator==(const PictureKey&, const PictureKey&) = default;
+    };
+    PictureKey pictureKey() const;
+    quint64 lookVersion_ = 0;
+    framework::PictureCache<PictureKey> picture_;
 };
 
 } // namespace controls

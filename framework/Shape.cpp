@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace framework {
 
 TShape::TShape(Kind kind, TColor brush, TColor pen, QWidget* parent)
@@ -15,19 +17,60 @@ TShape::TShape(Kind kind, TColor brush, TColor pen, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+namespace {
+
+// The one-pixel outline and the inside as plain fills: the pixels an aliased stroke through the pixel
+// centres gives, without going through the path rasterizer.
+void fillFramedRect(QPainter& painter, const QRect& box, const QColor& pen, const QColor& brush) {
+    painter.fillRect(box.adjusted(1, 1, -1, -1), brush);
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), pen);
+    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), pen);
+    painter.fillRect(QRect(box.left(), box.top() + 1, 1, box.height() - 2), pen);
+    painter.fillRect(QRect(box.right(), box.top() + 1, 1, box.height() - 2), pen);
+}
+
+void drawRoundRect(QPainter& painter, const QRect& box, qreal radius, const QColor& pen,
+                   const QColor& brush) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(pen, 1));
+    painter.setBrush(brush);
+    painter.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
+} // namespace
+
 void TShape::paintEvent(QPaintEvent*) {
     guarded([this] {
         QPainter painter(this);
-        const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        painter.setPen(QPen(toQColor(pen_), 1));
-        painter.setBrush(toQColor(brush_));
-        if (kind_ == Kind::RoundRect) {
-            // The desktop's rounded rectangle: corner ellipses a quarter of the shorter side across.
-            painter.setRenderHint(QPainter::Antialiasing);
-            const qreal radius = std::min(width(), height()) / 8.0;
-            painter.drawRoundedRect(box, radius, radius);
-        } else {
-            painter.drawRect(box);
+        const QColor pen = toQColor(pen_);
+        const QColor brush = toQColor(brush_);
+        if (kind_ == Kind::Rectangle) {
+            fillFramedRect(painter, rect(), pen, brush);
+            return;
+        }
+        // The desktop's rounded rectangle: corner ellipses a quarter of the shorter side across.
+        const qreal radius = std::min(width(), height()) / 8.0;
+        const int corner = int(std::ceil(radius)) + 2;
+        if (2 * corner >= std::min(width(), height())) {
+            drawRoundRect(painter, rect(), radius, pen, brush);
+            return;
+        }
+        // Only the corners need the antialiasing rasterizer; the straight edges and the inside are whole
+        // pixels of the outline and the brush colours, filled as such. The corners are drawn clipped, so
+        // every pixel is the one the whole antialiased shape gives.
+        painter.fillRect(rect().adjusted(corner, 1, -corner, -1), brush);
+        painter.fillRect(QRect(1, corner, corner - 1, height() - 2 * corner), brush);
+        painter.fillRect(QRect(width() - corner, corner, corner - 1, height() - 2 * corner), brush);
+        painter.fillRect(QRect(corner, 0, width() - 2 * corner, 1), pen);
+        painter.fillRect(QRect(corner, height() - 1, width() - 2 * corner, 1), pen);
+        painter.fillRect(QRect(0, corner, 1, height() - 2 * corner), pen);
+        painter.fillRect(QRect(width() - 1, corner, 1, height() - 2 * corner), pen);
+        for (const QPoint origin : {QPoint(0, 0), QPoint(width() - corner, 0), QPoint(0, height() - corner),
+                                    QPoint(width() - corner, height() - corner)}) {
+            painter.save();
+            painter.setClipRect(QRect(origin, QSize(corner, corner)));
+            drawRoundRect(painter, rect(), radius, pen, brush);
+            painter.restore();
         }
     });
 }
