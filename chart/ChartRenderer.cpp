@@ -415,6 +415,37 @@ void ChartRenderer::paint(QPainter& p) const {
     p.setRenderHint(QPainter::TextAntialiasing, true);
     paintWalls(p);
     paintGrid(p);
+    paintSeries(p);
+    paintAxisLines(p);
+    paintAxisLabels(p);
+    paintAxisTitles(p);
+    paintMarks(p);
+    paintTitle(p);
+    paintLegend(p);
+}
+
+void ChartRenderer::paintScenery(QPainter& p) const {
+    PainterState state(p);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    paintWalls(p);
+    paintGrid(p);
+    paintAxisLabels(p);
+    paintAxisTitles(p);
+    paintTitle(p);
+    paintLegend(p);
+}
+
+void ChartRenderer::paintMovingParts(QPainter& p) const {
+    PainterState state(p);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    paintSeries(p);
+    paintAxisLines(p);
+    paintMarks(p);
+}
+
+void ChartRenderer::paintSeries(QPainter& p) const {
     for (int s = 0; s < chart_.seriesCount(); ++s) {
         const Series& series = chart_.series(s);
         if (series.kind() == SeriesKind::Bar) {
@@ -423,11 +454,108 @@ void ChartRenderer::paint(QPainter& p) const {
             paintLine(p, static_cast<const LineSeries&>(series), s);
         }
     }
-    paintAxes(p);
-    paintAxisTitles(p);
-    paintMarks(p);
-    paintTitle(p);
-    paintLegend(p);
+}
+
+bool ChartRenderer::movingPartsClearOfScenery() const {
+    // Where the moving parts may draw: the series' clip rectangles, the axis lines with their ticks,
+    // the marks with their arrows.
+    std::vector<QRectF> moving;
+    const double axisX = crisp(plot_.left()) - 1;
+    const double axisY = crisp(plot_.bottom());
+    moving.emplace_back(QPointF(axisX - tickLength - 0.5, plot_.top() - 0.5),
+                        QPointF(plot_.right() + 0.5, axisY + tickLength + 0.5));
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        const Series& series = chart_.series(s);
+        if (series.kind() == SeriesKind::Bar) {
+            moving.push_back(plot_.united(plot_.translated(depthOffset())).adjusted(-1, -1, 1, 1));
+        } else {
+            const int width = std::clamp(static_cast<const LineSeries&>(series).lineWidth(), 1, maxPenWidth);
+            moving.push_back(plot_.adjusted(-width, -width, width, width));
+        }
+    }
+    for (const Mark& mark : marks_) {
+        if (const auto place = markPlace(mark)) {
+            moving.push_back(
+                place->box.united(QRectF(place->anchor, place->end).normalized()).adjusted(-1, -1, 1, 1));
+        }
+    }
+    // What the scenery draws over the walls, with room for glyphs that stand out of their boxes.
+    constexpr double overhang = 1;
+    std::vector<QRectF> scenery;
+    const double everywhere = 1e6;
+    if (chart_.leftAxis().visible()) {
+        const double right = axisX - tickLength - labelGap;
+        scenery.emplace_back(right - leftLabelsWidth_, -everywhere, leftLabelsWidth_, 2 * everywhere);
+        if (!blank(chart_.leftAxis().title().caption())) {
+            scenery.emplace_back(leftTitleX(), -everywhere, text_.height(*leftTitleFont_), 2 * everywhere);
+        }
+    }
+    if (chart_.bottomAxis().visible()) {
+        scenery.emplace_back(-everywhere, bottomLabelsTop(), 2 * everywhere,
+                             text_.height(*bottomLabelsFont_));
+        if (!blank(chart_.bottomAxis().title().caption())) {
+            scenery.emplace_back(-everywhere, bottomTitleTop(), 2 * everywhere,
+                                 text_.height(*bottomTitleFont_));
+        }
+    }
+    if (!titleLines_.isEmpty()) {
+        scenery.push_back(titleBlock_);
+    }
+    if (legend_) {
+        scenery.push_back(*legend_);
+    }
+    for (const QRectF& still : scenery) {
+        const QRectF area = still.adjusted(-overhang, -overhang, overhang, overhang);
+        for (const QRectF& reach : moving) {
+            if (area.intersects(reach)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+ChartRenderer::Scenery ChartRenderer::scenery() const {
+    Scenery s;
+    s.plot = plot_;
+    s.depthDx = depthDx_;
+    s.depthDy = depthDy_;
+    s.categories = categories_;
+    s.categoryTotal = categoryTotal_;
+    if (categories_) {
+        const Series& named = chart_.series(categorySeries_);
+        for (int i = 0; i < named.count(); ++i) {
+            s.categoryNames.emplace_back(named.point(i).x, toQString(named.pointLabel(i)));
+        }
+    }
+    s.leftMinimum = left_.minimum;
+    s.leftMaximum = left_.maximum;
+    s.leftLabels = left_.ticks.labels;
+    s.leftTexts = left_.labelTexts;
+    s.bottomMinimum = bottom_.minimum;
+    s.bottomMaximum = bottom_.maximum;
+    s.bottomLabels = bottom_.ticks.labels;
+    s.bottomTexts = bottom_.labelTexts;
+    s.leftLabelsWidth = leftLabelsWidth_;
+    s.backWallColor = chart_.backWall().color();
+    s.backWallStyle = chart_.backWall().brushStyle();
+    s.leftVisible = chart_.leftAxis().visible();
+    s.bottomVisible = chart_.bottomAxis().visible();
+    s.leftLabelsFont = chart_.leftAxis().labelsFont();
+    s.bottomLabelsFont = chart_.bottomAxis().labelsFont();
+    s.leftCaption = chart_.leftAxis().title().caption();
+    s.bottomCaption = chart_.bottomAxis().title().caption();
+    s.leftTitleFont = chart_.leftAxis().title().font();
+    s.bottomTitleFont = chart_.bottomAxis().title().font();
+    s.titleLines = titleLines_;
+    s.titleBlock = titleBlock_;
+    s.titleFont = chart_.title().font();
+    s.titleFill = chart_.title().brushColor() != framework::clNone ? chart_.title().brushColor()
+                                                                   : chart_.title().color();
+    s.legendEntries = legendEntries_;
+    s.legend = legend_;
+    s.legendAlignment = chart_.legend().alignment();
+    return s;
 }
 
 void ChartRenderer::paintWalls(QPainter& p) const {
@@ -569,7 +697,7 @@ void ChartRenderer::paintLine(QPainter& p, const LineSeries& line, int seriesInd
     flush();
 }
 
-void ChartRenderer::paintAxes(QPainter& p) const {
+void ChartRenderer::paintAxisLines(QPainter& p) const {
     PainterState state(p);
     const double axisX = crisp(plot_.left()) - 1;
     const double axisY = crisp(plot_.bottom());
@@ -605,7 +733,11 @@ void ChartRenderer::paintAxes(QPainter& p) const {
         }
     }
     drawHairlines(p, lines, axisColor);
+}
 
+void ChartRenderer::paintAxisLabels(QPainter& p) const {
+    PainterState state(p);
+    const double axisX = crisp(plot_.left()) - 1;
     if (chart_.leftAxis().visible()) {
         p.setPen(toQColor(chart_.leftAxis().labelsFont().color));
         const double h = text_.height(*leftLabelsFont_);
@@ -619,7 +751,7 @@ void ChartRenderer::paintAxes(QPainter& p) const {
     if (chart_.bottomAxis().visible()) {
         p.setPen(toQColor(chart_.bottomAxis().labelsFont().color));
         const Metrics m{text_, *bottomLabelsFont_};
-        const double top = axisY + tickLength + labelGap - 0.5;
+        const double top = bottomLabelsTop();
         double lastRight = -std::numeric_limits<double>::infinity();
         auto label = [&](double x, const QString& text) {
             const double w = m.horizontalAdvance(text);
@@ -651,7 +783,7 @@ void ChartRenderer::paintAxisTitles(QPainter& p) const {
         PainterState state(p);
         p.setPen(toQColor(left.title().font().color));
         const double h = text_.height(*leftTitleFont_);
-        const double x = plot_.left() - tickLength - labelGap - leftLabelsWidth_ - labelGap - h;
+        const double x = leftTitleX();
         // Turned a quarter to the left, centred on the plot's height.
         p.translate(x, plot_.center().y());
         p.rotate(-90);
@@ -662,12 +794,33 @@ void ChartRenderer::paintAxisTitles(QPainter& p) const {
     if (bottom.visible() && !blank(bottom.title().caption())) {
         PainterState state(p);
         p.setPen(toQColor(bottom.title().font().color));
-        const double top =
-            plot_.bottom() + tickLength + labelGap + text_.height(*bottomLabelsFont_) + labelGap;
+        const double top = bottomTitleTop();
         text_.draw(
             p, QRectF(plot_.left() - plot_.width(), top, 3 * plot_.width(), text_.height(*bottomTitleFont_)),
             Qt::AlignHCenter | Qt::AlignTop, *bottomTitleFont_, toQString(bottom.title().caption()));
     }
+}
+
+std::optional<ChartRenderer::MarkPlace> ChartRenderer::markPlace(const Mark& mark) const {
+    auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
+    const auto face = barFace(mark.series, mark.point);
+    if (!face) {
+        return std::nullopt;
+    }
+    const Metrics m{text_, text_.font(bars.marks().font())};
+    double width = 0;
+    for (const QString& line : mark.lines) {
+        width = std::max(width, m.horizontalAdvance(line));
+    }
+    const QSizeF box(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
+    const bool up = bars.point(mark.point).y >= 0;
+    const QPointF d = depthOffset() / 2;
+    const QPointF anchor =
+        (up ? QPointF(face->center().x(), face->top()) : QPointF(face->center().x(), face->bottom())) + d;
+    const double arrow = std::clamp(bars.marks().arrowLength(), 0, 1000);
+    const QPointF end = anchor + QPointF(0, up ? -arrow : arrow);
+    return MarkPlace{anchor, end,
+                     QRectF(QPointF(end.x() - box.width() / 2, up ? end.y() - box.height() : end.y()), box)};
 }
 
 void ChartRenderer::paintMarks(QPainter& p) const {
@@ -677,8 +830,8 @@ void ChartRenderer::paintMarks(QPainter& p) const {
     PainterState state(p);
     for (const Mark& mark : marks_) {
         auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
-        const auto face = barFace(mark.series, mark.point);
-        if (!face) {
+        const auto place = markPlace(mark);
+        if (!place) {
             continue;
         }
         if (bars.marks().clip()) {
@@ -688,20 +841,9 @@ void ChartRenderer::paintMarks(QPainter& p) const {
         }
         const QFont& font = text_.font(bars.marks().font());
         const Metrics m{text_, font};
-        double width = 0;
-        for (const QString& line : mark.lines) {
-            width = std::max(width, m.horizontalAdvance(line));
-        }
-        const QSizeF box(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
-        const bool up = bars.point(mark.point).y >= 0;
-        const QPointF d = depthOffset() / 2;
-        const QPointF anchor =
-            (up ? QPointF(face->center().x(), face->top()) : QPointF(face->center().x(), face->bottom())) + d;
-        const double arrow = std::clamp(bars.marks().arrowLength(), 0, 1000);
-        const QPointF end = anchor + QPointF(0, up ? -arrow : arrow);
-        const QRectF rect(QPointF(end.x() - box.width() / 2, up ? end.y() - box.height() : end.y()), box);
+        const QRectF& rect = place->box;
         p.setPen(QPen(markFrame, 1));
-        p.drawLine(anchor, end);
+        p.drawLine(place->anchor, place->end);
         p.setBrush(markFill);
         p.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
         p.setPen(toQColor(bars.marks().font().color));
@@ -711,6 +853,18 @@ void ChartRenderer::paintMarks(QPainter& p) const {
             y += m.height();
         }
     }
+}
+
+double ChartRenderer::leftTitleX() const {
+    return plot_.left() - tickLength - labelGap - leftLabelsWidth_ - labelGap - text_.height(*leftTitleFont_);
+}
+
+double ChartRenderer::bottomLabelsTop() const {
+    return crisp(plot_.bottom()) + tickLength + labelGap - 0.5;
+}
+
+double ChartRenderer::bottomTitleTop() const {
+    return plot_.bottom() + tickLength + labelGap + text_.height(*bottomLabelsFont_) + labelGap;
 }
 
 void ChartRenderer::paintTitle(QPainter& p) const {

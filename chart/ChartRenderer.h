@@ -28,6 +28,53 @@ public:
     // Everything but the background, which the view caches.
     void paint(QPainter& painter) const;
 
+    // The same picture in two layers, for a view that keeps the first between paints: the scenery
+    // (walls, grid, axis labels and titles, chart title, legend), which a slider move rarely changes,
+    // then the moving parts (series, axis lines, marks) over it. Only valid while the moving parts stay
+    // clear of the scenery's texts and boxes, which they do unless a wide line or a mark reaches them:
+    // then painting the two layers one after the other would change which one lies on top.
+    bool movingPartsClearOfScenery() const;
+    void paintScenery(QPainter& painter) const;
+    void paintMovingParts(QPainter& painter) const;
+
+    // Everything the scenery is painted from: two charts with equal sceneries paint the same one.
+    struct Scenery {
+        QRectF plot;
+        double depthDx = 0;
+        double depthDy = 0;
+        bool categories = false;
+        int categoryTotal = 0;
+        std::vector<std::pair<double, QString>> categoryNames;
+        double leftMinimum = 0;
+        double leftMaximum = 0;
+        std::vector<double> leftLabels;
+        QStringList leftTexts;
+        double bottomMinimum = 0;
+        double bottomMaximum = 0;
+        std::vector<double> bottomLabels;
+        QStringList bottomTexts;
+        double leftLabelsWidth = 0;
+        TColor backWallColor = framework::clNone;
+        BrushStyle backWallStyle = BrushStyle::Solid;
+        bool leftVisible = false;
+        bool bottomVisible = false;
+        ChartFont leftLabelsFont;
+        ChartFont bottomLabelsFont;
+        std::string leftCaption;
+        std::string bottomCaption;
+        ChartFont leftTitleFont;
+        ChartFont bottomTitleFont;
+        QStringList titleLines;
+        QRectF titleBlock;
+        ChartFont titleFont;
+        TColor titleFill = framework::clNone;
+        std::vector<LegendEntry> legendEntries;
+        std::optional<QRectF> legend;
+        LegendAlignment legendAlignment = LegendAlignment::Right;
+        friend bool operator==(const Scenery&, const Scenery&) = default;
+    };
+    Scenery scenery() const;
+
     // Geometry, for hit testing and the tests.
     QRectF plotArea() const { return plot_; }
     std::optional<QRectF> legendArea() const { return legend_; }
@@ -61,11 +108,23 @@ private:
     void paintGrid(QPainter& p) const;
     void paintBars(QPainter& p, const BarSeries& bars, int seriesIndex) const;
     void paintLine(QPainter& p, const LineSeries& line, int seriesIndex) const;
-    void paintAxes(QPainter& p) const;
+    void paintAxisLines(QPainter& p) const;
+    void paintAxisLabels(QPainter& p) const;
     void paintAxisTitles(QPainter& p) const;
     void paintMarks(QPainter& p) const;
     void paintTitle(QPainter& p) const;
     void paintLegend(QPainter& p) const;
+    void paintSeries(QPainter& p) const;
+    // Where the mark's box and its arrow go; nothing when its bar is not drawn.
+    struct MarkPlace {
+        QPointF anchor;
+        QPointF end;
+        QRectF box;
+    };
+    std::optional<MarkPlace> markPlace(const Mark& mark) const;
+    double leftTitleX() const;
+    double bottomTitleTop() const;
+    double bottomLabelsTop() const;
 
     ChartModel& chart_;
     TextCache& text_;

@@ -77,13 +77,18 @@ void TChartView::announceChange() {
     QAccessible::updateAccessibility(&event);
 }
 
+TChartView::BackgroundKey TChartView::backgroundKey(const QSize& size, qreal devicePixelRatio) const {
+    return {size,
+            devicePixelRatio,
+            gradient().startColor(),
+            gradient().endColor(),
+            gradient().direction(),
+            gradient().visible(),
+            palette().window().color().rgba()};
+}
+
 const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixelRatio) {
-    const BackgroundKey key{size,
-                            devicePixelRatio,
-                            gradient().startColor(),
-                            gradient().endColor(),
-                            gradient().direction(),
-                            gradient().visible()};
+    const BackgroundKey key = backgroundKey(size, devicePixelRatio);
     if (key == backgroundKey_ && !background_.isNull()) {
         return background_;
     }
@@ -116,19 +121,31 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
 
 void TChartView::paintChart(QPainter& painter, const QSize& size) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    {
-        // The picture is opaque: copying it is cheaper than blending it.
-        const QPainter::CompositionMode mode = painter.compositionMode();
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
-        painter.setCompositionMode(mode);
-    }
     painting_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{painting_};
-    ChartRenderer(*this, QSizeF(size), text_).paint(painter);
+    const ChartRenderer renderer(*this, QSizeF(size), text_);
+    // The picture is opaque: copying the background is cheaper than blending it.
+    const auto drawBackground = [&](QPainter& p) {
+        const QPainter::CompositionMode mode = p.compositionMode();
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
+        p.setCompositionMode(mode);
+    };
+    if (!renderer.movingPartsClearOfScenery()) {
+        scenery_.clear();
+        drawBackground(painter);
+        renderer.paint(painter);
+        return;
+    }
+    scenery_.paint(painter, size, SceneryKey{backgroundKey(size, ratio), renderer.scenery()},
+                   [&](QPainter& p) {
+                       drawBackground(p);
+                       renderer.paintScenery(p);
+                   });
+    renderer.paintMovingParts(painter);
 }
 
 void TChartView::paintEvent(QPaintEvent*) {
@@ -140,7 +157,10 @@ void TChartView::paintEvent(QPaintEvent*) {
 }
 
 void TChartView::resizeEvent(QResizeEvent*) {
-    framework::guarded([&] { background_ = QImage(); });
+    framework::guarded([&] {
+        background_ = QImage();
+        scenery_.clear();
+    });
 }
 
 void TChartView::mousePressEvent(QMouseEvent* event) {

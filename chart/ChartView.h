@@ -4,7 +4,9 @@
 // 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given.
 
 #include "chart/ChartModel.h"
+#include "chart/ChartRenderer.h"
 #include "chart/TextCache.h"
+#include "framework/PictureCache.h"
 
 #include <QImage>
 #include <QWidget>
@@ -39,6 +41,8 @@ protected:
 
 private:
     void showPopupMenu(const QPoint& globalPos);
+    struct BackgroundKey;
+    BackgroundKey backgroundKey(const QSize& size, qreal devicePixelRatio) const;
     const QImage& backgroundPicture(const QSize& size, qreal devicePixelRatio);
 
     void announceChange();
@@ -59,8 +63,17 @@ private:
         TColor end = framework::clNone;
         GradientDirection direction = GradientDirection::TopBottom;
         bool visible = false;
+        QRgb window = 0; // the background without a gradient
         friend bool operator==(const BackgroundKey&, const BackgroundKey&) = default;
     } backgroundKey_;
+    // The background under the scenery, kept while neither changes: a slider move only moves the
+    // series and the marks.
+    struct SceneryKey {
+        BackgroundKey background;
+        ChartRenderer::Scenery scenery;
+        friend bool operator==(const SceneryKey&, const SceneryKey&) = default;
+    };
+    framework::PictureCache<SceneryKey> scenery_{framework::PictureOpacity::Opaque};
 };
 
 } // namespace chart

@@ -56,8 +56,9 @@ void TShape::paintEvent(QPaintEvent*) {
             return;
         }
         // Only the corners need the antialiasing rasterizer; the straight edges and the inside are whole
-        // pixels of the outline and the brush colours, filled as such. The corners are drawn clipped, so
-        // every pixel is the one the whole antialiased shape gives.
+        // pixels of the outline and the brush colours, filled as such. Each corner is the corner of a
+        // small rounded rectangle of the same radius laid on it, drawn clipped to the corner, so every
+        // pixel is the one the whole antialiased shape gives at a fraction of its cost.
         painter.fillRect(rect().adjusted(corner, 1, -corner, -1), brush);
         painter.fillRect(QRect(1, corner, corner - 1, height() - 2 * corner), brush);
         painter.fillRect(QRect(width() - corner, corner, corner - 1, height() - 2 * corner), brush);
@@ -65,11 +66,14 @@ void TShape::paintEvent(QPaintEvent*) {
         painter.fillRect(QRect(corner, height() - 1, width() - 2 * corner, 1), pen);
         painter.fillRect(QRect(0, corner, 1, height() - 2 * corner), pen);
         painter.fillRect(QRect(width() - 1, corner, 1, height() - 2 * corner), pen);
-        for (const QPoint origin : {QPoint(0, 0), QPoint(width() - corner, 0), QPoint(0, height() - corner),
-                                    QPoint(width() - corner, height() - corner)}) {
+        const int side = 2 * corner;
+        const int right = width() - corner;
+        const int bottom = height() - corner;
+        for (const QPoint at : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
             painter.save();
-            painter.setClipRect(QRect(origin, QSize(corner, corner)));
-            drawRoundRect(painter, rect(), radius, pen, brush);
+            painter.setClipRect(QRect(at, QSize(corner, corner)));
+            const QPoint small(at.x() == 0 ? 0 : width() - side, at.y() == 0 ? 0 : height() - side);
+            drawRoundRect(painter, QRect(small, QSize(side, side)), radius, pen, brush);
             painter.restore();
         }
     });
