@@ -59,6 +59,8 @@ void showErrorBox(const QString& message) {
     }
     boxOpen() = true;
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    // The conversion messages quote what the pupil typed: tags in it are shown as typed, never rendered.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
     boxOpen() = false;
 }

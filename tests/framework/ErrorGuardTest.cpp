@@ -4,9 +4,13 @@
 #include "model/Failure.h"
 #include "support/WidgetTestMain.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +27,8 @@ struct TextCase {
 class ErrorBoxText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(ErrorBoxText, FullStopAfterCharactersThatSortAfterThePoint) {
-    EXPECT_EQ(framework::errorBoxText(QString::fromUtf8(GetParam().message)), QString::fromUtf8(GetParam().shown));
+    EXPECT_EQ(framework::errorBoxText(QString::fromUtf8(GetParam().message)),
+              QString::fromUtf8(GetParam().shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,12 +50,13 @@ TEST_F(ErrorGuard, FailureInASlotIsShownOnceAndTheProgramGoesOn) {
     QPushButton button(QStringLiteral("Valider"));
     int after = 0;
     QObject::connect(&button, &QPushButton::clicked, &button, framework::guard([&] {
-                         throw model::ConversionError("'x' n'est pas une valeur entière correcte");
-                     }));
+        throw model::ConversionError("'x' n'est pas une valeur entière correcte");
+    }));
     QObject::connect(&button, &QPushButton::clicked, &button, [&] { ++after; });
     button.show();
     QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(ErrorBoxRecorder::messages(), QStringList{QStringLiteral("'x' n'est pas une valeur entière correcte.")});
+    EXPECT_EQ(ErrorBoxRecorder::messages(),
+              QStringList{QStringLiteral("'x' n'est pas une valeur entière correcte.")});
     EXPECT_EQ(after, 1); // the click's other receivers still ran
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(ErrorBoxRecorder::messages().size(), 2);
@@ -68,8 +74,9 @@ TEST_F(ErrorGuard, FailureInATimerTickAndAMenuActionIsShown) {
     timer.setEnabled(true);
     QTRY_COMPARE(ticks, 1);
     QMenu menu;
-    QAction* item = framework::addMenuItem(menu.addMenu(QStringLiteral("Taille")), QStringLiteral("N1"),
-                                           QStringLiteral("1"), [] { throw std::runtime_error("menu"); }, true);
+    QAction* item = framework::addMenuItem(
+        menu.addMenu(QStringLiteral("Taille")), QStringLiteral("N1"), QStringLiteral("1"),
+        [] { throw std::runtime_error("menu"); }, true);
     item->trigger();
     EXPECT_EQ(item->objectName(), QStringLiteral("N1"));
     EXPECT_EQ(ErrorBoxRecorder::messages(), (QStringList{QStringLiteral("tic."), QStringLiteral("menu.")}));
@@ -78,6 +85,32 @@ TEST_F(ErrorGuard, FailureInATimerTickAndAMenuActionIsShown) {
 TEST_F(ErrorGuard, OutOfMemoryIsToldInFrench) {
     framework::guarded([] { throw std::bad_alloc(); });
     EXPECT_EQ(ErrorBoxRecorder::messages(), QStringList{QStringLiteral("Mémoire insuffisante.")});
+}
+
+TEST_F(ErrorGuard, TheBoxShowsMarkupInTheMessageAsTyped) {
+    // Conversion messages quote what the pupil typed, tags and all.
+    const QString message = QStringLiteral(
+        "'<b>2</b><FONT color=\"#zzzzzz\">x</font>' n'est pas une valeur en virgule flottante correcte");
+    testing_support::RealErrorBoxes realBoxes;
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* label = box != nullptr ? box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")) : nullptr;
+        if (label == nullptr) {
+            return;
+        }
+        answer.stop();
+        format = label->textFormat();
+        shown = label->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    answer.start();
+    framework::showErrorBox(message);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, message + QLatin1Char('.'));
 }
 
 } // namespace

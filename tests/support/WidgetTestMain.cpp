@@ -16,6 +16,10 @@ QStringList& recorded() {
     static QStringList list;
     return list;
 }
+
+void recordErrorBoxes() {
+    framework::setErrorRecorder([](const QString& text) { recorded().append(text); });
+}
 } // namespace
 
 QStringList ErrorBoxRecorder::messages() {
@@ -23,6 +27,13 @@ QStringList ErrorBoxRecorder::messages() {
 }
 void ErrorBoxRecorder::clear() {
     recorded().clear();
+}
+
+RealErrorBoxes::RealErrorBoxes() {
+    framework::setErrorRecorder({});
+}
+RealErrorBoxes::~RealErrorBoxes() {
+    recordErrorBoxes();
 }
 
 } // namespace testing_support
@@ -33,7 +44,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Avancement de la réaction"));
     framework::installFontSubstitutions();
-    framework::setErrorRecorder([](const QString& text) { testing_support::recorded().append(text); });
+    testing_support::recordErrorBoxes();
     ::testing::InitGoogleMock(&argc, argv);
     return RUN_ALL_TESTS();
 }

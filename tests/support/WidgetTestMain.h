@@ -14,4 +14,13 @@ public:
     static void clear();
 };
 
+// While one exists, the error guard opens its real box instead of recording the message.
+class RealErrorBoxes {
+public:
+    RealErrorBoxes();
+    ~RealErrorBoxes();
+    RealErrorBoxes(const RealErrorBoxes&) = delete;
+    RealErrorBoxes& operator=(const RealErrorBoxes&) = delete;
+};
+
 } // namespace testing_support
