@@ -131,7 +131,7 @@ void QtSurface::textOut(int x, int y, const QString& text) {
     drawTextRun(QRect(QPoint(x, y), size), text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine);
 }
 
-Rect QtSurface::drawText(const Rect& rect, const QString& text, unsigned flags) {
+void QtSurface::drawText(const Rect& rect, const QString& text, unsigned flags) {
     const QRect box = rect.toQRect();
     const int qtFlags = qtAlignment(flags);
     const bool clip = !(flags & NoClip);
@@ -143,7 +143,6 @@ Rect QtSurface::drawText(const Rect& rect, const QString& text, unsigned flags) 
     if (clip) {
         painter_.restore();
     }
-    return Rect::fromQRect(metrics_.boundingRect(box, qtFlags, text));
 }
 
 void QtSurface::fillRect(const Rect& rect) {

@@ -30,7 +30,7 @@ public:
 
     QSize textExtent(const QString& text) const override;
     void textOut(int x, int y, const QString& text) override;
-    Rect drawText(const Rect& rect, const QString& text, unsigned flags) override;
+    void drawText(const Rect& rect, const QString& text, unsigned flags) override;
 
     void fillRect(const Rect& rect) override;
     void frameRect(const Rect& rect) override;

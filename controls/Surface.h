@@ -99,8 +99,8 @@ public:
 
     // Text with its top-left corner at (x, y), on the current background.
     virtual void textOut(int x, int y, const QString& text) = 0;
-    // Text placed in a rectangle by the flags; returns the rectangle the text took.
-    virtual Rect drawText(const Rect& rect, const QString& text, unsigned flags) = 0;
+    // Text placed in a rectangle by the flags.
+    virtual void drawText(const Rect& rect, const QString& text, unsigned flags) = 0;
 
     virtual void fillRect(const Rect& rect) = 0;  // brush colour
     virtual void frameRect(const Rect& rect) = 0; // one pixel, brush colour

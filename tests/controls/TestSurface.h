@@ -52,11 +52,8 @@ public:
         const QSize size = textExtent(text);
         record(Kind::Text, {x, y, x + size.width(), y + size.height()}, text);
     }
-    Rect drawText(const Rect& rect, const QString& text, unsigned flags) override {
+    void drawText(const Rect& rect, const QString& text, unsigned flags) override {
         record(Kind::Text, rect, text, flags);
-        const QSize size = textExtent(text);
-        const int top = (flags & controls::AlignBottom) ? rect.bottom - size.height() : rect.top;
-        return {rect.left, top, rect.left + size.width(), top + size.height()};
     }
     void fillRect(const Rect& rect) override { record(Kind::FillRect, rect); }
     void frameRect(const Rect& rect) override { record(Kind::FrameRect, rect); }
