@@ -36,11 +36,36 @@ QString messageOf(std::exception_ptr error) {
 
 } // namespace
 
-QString errorBoxText(const QString& message) {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
-        return message + QLatin1Char('.');
+namespace {
+
+// A conversion message quotes the whole text that failed, and a pupil may have pasted pages into the
+// field: beyond this length the message keeps its beginning and its end, so that the box still fits the
+// screen and its button stays within reach.
+constexpr qsizetype longestShownMessage = 400;
+constexpr qsizetype keptAtEachEnd = 180;
+
+// Never cuts between the two halves of a surrogate pair.
+qsizetype cutBefore(const QString& text, qsizetype index) {
+    return index > 0 && text.at(index).isLowSurrogate() ? index - 1 : index;
+}
+
+QString shortened(const QString& message) {
+    if (message.size() <= longestShownMessage) {
+        return message;
     }
-    return message;
+    const qsizetype headEnd = cutBefore(message, keptAtEachEnd);
+    const qsizetype tailStart = cutBefore(message, message.size() - keptAtEachEnd);
+    return message.left(headEnd) + QStringLiteral(" […] ") + message.mid(tailStart);
+}
+
+} // namespace
+
+QString errorBoxText(const QString& message) {
+    const QString shown = shortened(message);
+    if (!shown.isEmpty() && shown.back() > QLatin1Char('.')) {
+        return shown + QLatin1Char('.');
+    }
+    return shown;
 }
 
 void setErrorRecorder(ErrorRecorder newRecorder) {

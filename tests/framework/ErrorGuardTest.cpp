@@ -41,6 +41,36 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Accent", "entière", "entière."}, TextCase{"Empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A pasted page quoted in a conversion message: the box keeps the message's two ends, and a cut never
+// separates the halves of a character outside the basic plane.
+TEST(ErrorBoxTextLength, AHugeQuotedTextIsShortenedInTheMiddle) {
+    const QString tail = QStringLiteral("' n'est pas une valeur en virgule flottante correcte");
+    const QString message = QLatin1Char('\'') + QString(5000, QLatin1Char('9')) + tail;
+    const QString shown = framework::errorBoxText(message);
+    EXPECT_LE(shown.size(), 400);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("'999"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(tail + QLatin1Char('.'))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral(" […] ")));
+
+    const QString clef = QStringLiteral("\U0001D11E"); // two UTF-16 units
+    QString astral;
+    for (int i = 0; i < 300; ++i) {
+        astral += clef;
+    }
+    for (const QString& text : {astral, QLatin1Char('x') + astral}) {
+        const QString cut = framework::errorBoxText(text);
+        for (qsizetype i = 0; i < cut.size(); ++i) {
+            if (cut.at(i).isHighSurrogate()) {
+                ASSERT_TRUE(i + 1 < cut.size() && cut.at(i + 1).isLowSurrogate()) << i;
+            } else {
+                ASSERT_FALSE(cut.at(i).isLowSurrogate() && (i == 0 || !cut.at(i - 1).isHighSurrogate())) << i;
+            }
+        }
+    }
+    EXPECT_EQ(framework::errorBoxText(QString(400, QLatin1Char('a'))),
+              QString(400, QLatin1Char('a')) + QLatin1Char('.'));
+}
+
 class ErrorGuard : public ::testing::Test {
 protected:
     void SetUp() override { ErrorBoxRecorder::clear(); }
