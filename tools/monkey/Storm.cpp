@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -223,6 +224,8 @@ void Storm::tick() {
     errors_.beginEvent("storm event");
     if (QMessageBox* box = errors_.scanBoxes()) {
         answerBox(box);
+    } else if (QDialog* dialog = outsideDialog()) {
+        cancelOutsideDialog(dialog);
     } else {
         sendRandomAction(dice);
     }
@@ -648,6 +651,24 @@ void Storm::pressHidden(Dice& dice) {
     log(QStringLiteral("press hidden %1 of %2").arg(describe(control), describe(main_)));
     ++hiddenPresses_;
     input_.call("press hidden", [&] { hidden.press(control); });
+}
+
+QDialog* Storm::outsideDialog() {
+    // A file or print dialog reaches outside the program: storming it would create, rename or delete
+    // files and folders, or print. It is cancelled as soon as it opens, which ends its nested loop and
+    // lets the program go on as after a user's "Annuler".
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    const bool outside =
+        dialog != nullptr && (dialog->inherits("QFileDialog") || dialog->inherits("QAbstractPrintDialog") ||
+                              dialog->inherits("QPageSetupDialog"));
+    return outside ? dialog : nullptr;
+}
+
+void Storm::cancelOutsideDialog(QDialog* dialog) {
+    log(QStringLiteral("cancel %1").arg(describe(dialog)));
+    ++counts_["cancel file or print dialog"];
+    input_.setKind("cancel dialog");
+    input_.call("cancel dialog", [dialog] { dialog->reject(); });
 }
 
 void Storm::answerBox(QWidget* box) {

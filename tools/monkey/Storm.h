@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QTimer;
 
 namespace monkey {
@@ -122,6 +123,8 @@ private:
     void pressHidden(Dice& dice);
     void typeText(QWidget* window, const QString& text);
     void answerBox(QWidget* box);
+    QDialog* outsideDialog();
+    void cancelOutsideDialog(QDialog* dialog);
 
     StormOptions options_;
     std::function<QWidget*()> createMainWindow_;
