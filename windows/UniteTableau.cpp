@@ -11,6 +11,8 @@
 #include "windows/UpDown.h"
 
 #include <QHeaderView>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace windows {
@@ -40,6 +42,34 @@ std::vector<MeasurementTableModel::Heading> headingsFor(const MainFormData& main
         headings.push_back(speciesHeading(4));
     }
     return headings;
+}
+
+// "2 CuO(s) + C(s) → 2 Cu(s) + CO2(g)": a coefficient of 1 is not written, as in the lesson.
+QString equationText(const MainFormData& main) {
+    const auto term = [&](int slot) {
+        const QString coefficient = main.coefficientText(slot).trimmed();
+        const QString formula = main.plainFormula(slot);
+        return coefficient.isEmpty() || coefficient == QLatin1String("1")
+                   ? formula
+                   : coefficient + QLatin1Char(' ') + formula;
+    };
+    QString text = term(1) + QStringLiteral(" + ") + term(2) + QStringLiteral(" → ") + term(3);
+    if (!main.plainFormula(4).isEmpty()) {
+        text += QStringLiteral(" + ") + term(4);
+    }
+    return text;
+}
+
+// "CuO-C" from "CuO(s)" and "C(s)": the reactants without their states, in characters every file
+// system accepts.
+QString fileStem(const MainFormData& main) {
+    static const QRegularExpression state(QStringLiteral("\\([^)]*\\)$"));
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9+-]"));
+    QStringList reactants;
+    for (int slot : {1, 2}) {
+        reactants << main.plainFormula(slot).trimmed().remove(state).remove(unsafe);
+    }
+    return reactants.join(QLatin1Char('-'));
 }
 
 } // namespace
@@ -84,6 +114,9 @@ TFicheTab::TFicheTab(MainFormData& main, QWidget* owner)
     EditNbreMesures->setAccessibleName(QStringLiteral("Nombre de mesures"));
     EditNbreMesures->setGeometry(132, 4, 41, 21);
     EditNbreMesures->setText(QString::number(defaultCount));
+    // Enter in the field validates the count, as the pupil expects after typing it.
+    connect(EditNbreMesures, &QLineEdit::returnPressed, this,
+            framework::guard([this] { GlyphButton1Click(EditNbreMesures); }));
 
     UpDownMesures->setObjectName(QStringLiteral("UpDownMesures"));
     UpDownMesures->setRange(0, upDownMaximum);
@@ -104,6 +137,8 @@ TFicheTab::TFicheTab(MainFormData& main, QWidget* owner)
     Tableau->horizontalHeader()->setStyleSheet(
         QStringLiteral("QHeaderView::section { background-color: #FFFFCE; padding: 2px 4px;"
                        " border: 0px; border-right: 1px solid #A0A0A0; border-bottom: 1px solid #A0A0A0; }"));
+
+    Tableau->setDocumentNames(equationText(main_), fileStem(main_));
 
     // A failure while the main window's texts are read is shown, and the window still opens with its
     // headings and without measurements.
@@ -141,7 +176,15 @@ int TFicheTab::countFromText(const QString& text) const {
     // The up-down writes its positions grouped in the user's locale ("1 000" with a narrow no-break
     // space in French): that text is read back as it was written.
     const auto count = model::parseGroupedInteger(framework::fromQ(text), framework::numberLocale());
-    if (!count || *count > maximumCount) {
+    // A whole number beyond the cap (even beyond what an int holds) is told as such, not as a text that
+    // is no integer.
+    static const QRegularExpression digitsOnly(QStringLiteral("^\\s*\\+?[0-9]+\\s*$"));
+    if ((count && *count > maximumCount) || (!count && digitsOnly.match(text).hasMatch())) {
+        throw model::ConversionError(QStringLiteral("Le nombre de mesures doit être compris entre 0 et %1")
+                                         .arg(QLocale().toString(maximumCount))
+                                         .toStdString());
+    }
+    if (!count) {
         throw model::ConversionError(model::integerConversionMessage(framework::fromQ(text)));
     }
     return *count;

@@ -10,8 +10,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QToolButton>
+
+#include "framework/FileSaving.h"
+#include "framework/Printing.h"
+#include "support/ModalDialogs.h"
 
 namespace windows_tests {
 namespace {
@@ -179,17 +189,23 @@ INSTANTIATE_TEST_SUITE_P(Counts, TableWithoutRows,
 struct RefusedCase {
     const char* name;
     const char* count;
+    bool aboveTheCap = false;
 };
 
 class RefusedCount : public TableWindow, public ::testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(RefusedCount, ShowsTheIntegerMessageAndKeepsTheRows) {
+TEST_P(RefusedCount, ShowsItsMessageAndKeepsTheRows) {
     auto window = open();
     validate(*window, QStringLiteral("10"));
     const QString text = QString::fromUtf8(GetParam().count);
     validate(*window, text);
-    EXPECT_EQ(errorBoxes(), QStringList{QLatin1Char('\'') + text +
-                                        QStringLiteral("' n'est pas une valeur entière correcte.")});
+    const QString limit =
+        QStringLiteral("Le nombre de mesures doit être compris entre 0 et 1\u202F000\u202F000.");
+    EXPECT_EQ(errorBoxes(),
+              QStringList{GetParam().aboveTheCap
+                              ? limit
+                              : QLatin1Char('\'') + text +
+                                    QStringLiteral("' n'est pas une valeur entière correcte.")});
     EXPECT_EQ(window->rowCount(), 12);
     EXPECT_EQ(window->cell(1, 11), QStringLiteral("2,500"));
 }
@@ -197,8 +213,8 @@ TEST_P(RefusedCount, ShowsTheIntegerMessageAndKeepsTheRows) {
 INSTANTIATE_TEST_SUITE_P(Texts, RefusedCount,
                          ::testing::Values(RefusedCase{"Empty", ""}, RefusedCase{"Letters", "dix"},
                                            RefusedCase{"Decimal", "2,5"}, RefusedCase{"BadGroup", "1 00"},
-                                           RefusedCase{"AboveAMillion", "1000001"},
-                                           RefusedCase{"FarAboveAMillion", "99999999999"}),
+                                           RefusedCase{"AboveAMillion", "1000001", true},
+                                           RefusedCase{"FarAboveAMillion", "99999999999", true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TableWindow, AMillionMeasurementsAreAccepted) {
@@ -252,6 +268,158 @@ TEST_F(TableWindow, CopyingEverythingBringsTheHeadingsAlong) {
                              "\tmoles\tmoles\tmoles\tmoles\n"
                              "1\t0,000\t2,500\t5,000\t0,000\n"
                              "2\t2,500\t0,000\t2,500\t2,500\n"));
+}
+
+TEST_F(TableWindow, EnterInTheCountFieldValidates) {
+    auto window = open();
+    auto* field = child<QLineEdit>(*window, "EditNbreMesures");
+    typeInto(field, QStringLiteral("10"));
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(window->rowCount(), 12);
+    typeInto(field, QStringLiteral("3"));
+    QTest::keyClick(field, Qt::Key_Enter); // the keypad's
+    EXPECT_EQ(window->rowCount(), 5);
+    EXPECT_TRUE(window->isVisible());
+}
+
+class TableMenu : public TableWindow {
+protected:
+    // Through the window, as the window system delivers it: the window turns a right press into the
+    // pop-up request.
+    static void rightClick(windows::TMeasurementGrid* grid, QPoint viewportPos) {
+        QWidget* window = grid->window();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, Qt::NoModifier,
+                          grid->viewport()->mapTo(window, viewportPos));
+    }
+    windows::TMeasurementGrid* grid(const TFicheTab& window) {
+        return child<windows::TMeasurementGrid>(window, "Tableau");
+    }
+    // Opens the grid's pop-up menu with the right button on a cell, and chooses the item named item.
+    void choose(windows::TMeasurementGrid* grid, const char* item) {
+        QMenu* menu = grid->contextMenu();
+        const QPoint cell = grid->visualRect(grid->model()->index(0, 0)).center();
+        rightClick(grid, cell);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+        QAction* action = menu->findChild<QAction*>(QString::fromLatin1(item));
+        ASSERT_NE(action, nullptr);
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+    }
+    QString saved(const QString& name) const { return QDir(folder.path()).filePath(name); }
+    QTemporaryDir folder;
+};
+
+TEST_F(TableMenu, OpensOnRightClickMenuKeyAndShiftF10WithItsFourItems) {
+    auto window = open();
+    auto* view = grid(*window);
+    QMenu* menu = view->contextMenu();
+    QStringList captions;
+    for (QAction* action : menu->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    EXPECT_EQ(captions,
+              (QStringList{QStringLiteral("Copier"), QStringLiteral("Tout sélectionner"), QStringLiteral("-"),
+                           QStringLiteral("Enregistrer sous…"), QStringLiteral("Imprimer…")}));
+    const auto opensWith = [&](auto press) {
+        press();
+        const bool shown = QTest::qWaitFor([&] { return menu->isVisible(); });
+        menu->close();
+        return shown;
+    };
+    EXPECT_TRUE(opensWith([&] { rightClick(view, {20, 20}); }));
+    view->setFocus();
+    EXPECT_TRUE(opensWith([&] { QTest::keyClick(view, Qt::Key_Menu); }));
+    EXPECT_TRUE(opensWith([&] { QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier); }));
+}
+
+TEST_F(TableMenu, CopierCopiesTheSelectionOrTheWholeTableWithItsHeadings) {
+    auto window = open();
+    validate(*window, QStringLiteral("2"));
+    auto* view = grid(*window);
+    choose(view, "Copier"); // the right click selected the first cell
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("1\n"));
+    view->clearSelection();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Menu);
+    QMenu* menu = view->contextMenu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    QTest::keyClick(menu, Qt::Key_Down); // to the first item
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("N° mesures\tX\tn[C(s)]\tn[O2(g)]\tn[CO2(g)]\n"
+                             "\tmoles\tmoles\tmoles\tmoles\n"
+                             "1\t0,000\t2,500\t5,000\t0,000\n"
+                             "2\t2,500\t0,000\t2,500\t2,500\n"));
+}
+
+TEST_F(TableMenu, SavesACsvFileThatReadsBackAsTheGridsCellsAndFrenchNumbers) {
+    main.load(2); // CuO + C
+    main.setQuantities(QStringLiteral("3000"), QStringLiteral("1000,5"));
+    auto window = open();
+    validate(*window, QStringLiteral("1000"));
+    QString proposed;
+    testing_support::whenModal<QFileDialog>(
+        QString::fromLatin1(framework::saveDialogName), [&](QFileDialog* dialog) {
+            proposed = dialog->selectedFiles().value(0);
+            dialog->setDirectory(folder.path());
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("mesures"));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+    choose(grid(*window), "EnregistrerSous");
+    EXPECT_EQ(QFileInfo(proposed).fileName(), QStringLiteral("mesures-CuO-C.csv"));
+    QFile file(saved(QStringLiteral("mesures.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), window->rowCount());
+    const QLocale french(QLocale::French, QLocale::France);
+    const QString group = french.groupSeparator();
+    for (int row = 0; row < window->rowCount(); ++row) {
+        const QStringList cells = lines[row].split(QLatin1Char(';'));
+        ASSERT_EQ(cells.size(), window->columnCount()) << row;
+        for (int column = 0; column < window->columnCount(); ++column) {
+            const QString shown = window->cell(column, row);
+            ASSERT_EQ(cells[column], QString(shown).remove(group)) << row << ' ' << column;
+            if (row >= 2) {
+                bool number = false;
+                french.toDouble(cells[column], &number);
+                ASSERT_TRUE(number) << cells[column].toStdString();
+            }
+        }
+    }
+    EXPECT_EQ(window->cell(2, 2), QStringLiteral("3\u202F000,000")); // the grid groups, the file does not
+    EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+TEST_F(TableMenu, PrintsAThousandMeasurementsToAPdfWithTheHeadingsOnEveryPage) {
+    auto window = open();
+    validate(*window, QStringLiteral("1000"));
+    const QString pdf = saved(QStringLiteral("mesures.pdf"));
+    testing_support::whenModal<QPrintDialog>(
+        QString::fromLatin1(framework::printDialogName), [&](QPrintDialog* dialog) {
+            // No printer here: the dialog proposes a PDF file in the documents folder; another is typed.
+            QLineEdit* file = nullptr;
+            for (QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+                if (edit->text() == dialog->printer()->outputFileName() &&
+                    edit->text().endsWith(QLatin1String("mesures-C-O2.pdf"))) {
+                    file = edit;
+                }
+            }
+            ASSERT_NE(file, nullptr);
+            file->selectAll();
+            QTest::keyClicks(file, pdf);
+            dialog->accept();
+        });
+    choose(grid(*window), "Imprimer");
+    EXPECT_EQ(errorBoxes(), QStringList());
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // An A4 page holds 56 rows of 9-point text below the title, the date and the two heading lines.
+    EXPECT_EQ(bytes.count("/Type /Page\n"), 18);
+    EXPECT_TRUE(errorBoxes().isEmpty());
 }
 
 } // namespace

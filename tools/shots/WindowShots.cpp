@@ -6,12 +6,15 @@
 #include "controls/BevelCheck.h"
 #include "framework/Edit.h"
 #include "framework/TrackBar.h"
+#include "windows/MeasurementGrid.h"
 #include "windows/UniteNewEquation.h"
 #include "windows/UnitePropos.h"
 #include "windows/UniteTableau.h"
 #include "windows/UniteZoom.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QPainter>
 #include <QTabWidget>
 
 namespace {
@@ -46,6 +49,25 @@ const shots::Registrar table(QStringLiteral("table"), [] {
     Lesson lesson;
     windows::TFicheTab window(lesson.main, nullptr);
     return shots::grabWidget(window);
+});
+
+// The grid's pop-up menu over a selection, drawn where it opens.
+const shots::Registrar tableMenu(QStringLiteral("table-menu"), [] {
+    Lesson lesson;
+    windows::TFicheTab window(lesson.main, nullptr);
+    QImage image = shots::grabWidget(window);
+    auto* grid = window.findChild<windows::TMeasurementGrid*>(QStringLiteral("Tableau"));
+    grid->selectionModel()->select(QItemSelection(grid->model()->index(2, 1), grid->model()->index(5, 3)),
+                                   QItemSelectionModel::Select);
+    const QPoint at = grid->visualRect(grid->model()->index(4, 2)).center();
+    grid->contextMenu()->popup(grid->viewport()->mapToGlobal(at));
+    image = shots::grabWidget(window);
+    const QImage menu = shots::grabWidget(*grid->contextMenu());
+    QPainter painter(&image);
+    painter.drawImage(window.mapFromGlobal(grid->contextMenu()->pos()), menu);
+    painter.end();
+    grid->contextMenu()->close();
+    return image;
 });
 
 const shots::Registrar editor(QStringLiteral("editor"), [] {
