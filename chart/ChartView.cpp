@@ -34,6 +34,21 @@ public:
     }
 };
 
+// Mark callbacks run while the chart paints: what they change is already in the picture being painted.
+class PaintingScope {
+public:
+    explicit PaintingScope(bool& painting)
+        : painting_(painting) {
+        painting_ = true;
+    }
+    ~PaintingScope() { painting_ = false; }
+    PaintingScope(const PaintingScope&) = delete;
+    PaintingScope& operator=(const PaintingScope&) = delete;
+
+private:
+    bool& painting_;
+};
+
 } // namespace
 
 TChartView::TChartView(QWidget* parent)
@@ -87,19 +102,11 @@ TChartView::BackgroundKey TChartView::backgroundKey(const QSize& size, qreal dev
             palette().window().color().rgba()};
 }
 
-const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixelRatio) {
-    const BackgroundKey key = backgroundKey(size, devicePixelRatio);
-    if (key == backgroundKey_ && !background_.isNull()) {
-        return background_;
-    }
-    backgroundKey_ = key;
-    background_ = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    background_.setDevicePixelRatio(devicePixelRatio);
-    QPainter p(&background_);
-    const QRectF area(QPointF(0, 0), QSizeF(size));
+void TChartView::paintBackground(QPainter& p, const QSizeF& size) const {
+    const QRectF area(QPointF(0, 0), size);
     if (!gradient().visible()) {
         p.fillRect(area, palette().window());
-        return background_;
+        return;
     }
     QLinearGradient g;
     switch (gradient().direction()) {
@@ -116,36 +123,60 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
     g.setColorAt(0, framework::toQColor(gradient().startColor()));
     g.setColorAt(1, framework::toQColor(gradient().endColor()));
     p.fillRect(area, g);
+}
+
+const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixelRatio) {
+    const BackgroundKey key = backgroundKey(size, devicePixelRatio);
+    if (key == backgroundKey_ && !background_.isNull()) {
+        return background_;
+    }
+    backgroundKey_ = key;
+    background_ = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    background_.setDevicePixelRatio(devicePixelRatio);
+    QPainter p(&background_);
+    paintBackground(p, QSizeF(size));
     return background_;
+}
+
+void TChartView::setScale(double scale) {
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    scenery_.clear();
+    chartChanged();
 }
 
 void TChartView::paintChart(QPainter& painter, const QSize& size) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    painting_ = true;
-    struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{painting_};
-    const ChartRenderer renderer(*this, QSizeF(size), text_);
-    // The picture is opaque: copying the background is cheaper than blending it.
+    const PaintingScope scope(painting_);
+    const ChartRenderer renderer(*this, QSizeF(size) / scale_, text_);
+    // The background fills the widget whatever the scale; what stands on it is drawn enlarged.
     const auto drawBackground = [&](QPainter& p) {
+        // The picture is opaque: copying the background is cheaper than blending it.
         const QPainter::CompositionMode mode = p.compositionMode();
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
         p.setCompositionMode(mode);
     };
+    const auto scaled = [this](QPainter& p, const auto& draw) {
+        p.save();
+        p.scale(scale_, scale_);
+        draw(p);
+        p.restore();
+    };
     if (!renderer.movingPartsClearOfScenery()) {
         scenery_.clear();
         drawBackground(painter);
-        renderer.paint(painter);
+        scaled(painter, [&](QPainter& p) { renderer.paint(p); });
         return;
     }
-    scenery_.paint(painter, size, SceneryKey{backgroundKey(size, ratio), renderer.scenery()},
+    scenery_.paint(painter, size, SceneryKey{backgroundKey(size, ratio), renderer.scenery(), scale_},
                    [&](QPainter& p) {
                        drawBackground(p);
-                       renderer.paintScenery(p);
+                       scaled(p, [&](QPainter& q) { renderer.paintScenery(q); });
                    });
-    renderer.paintMovingParts(painter);
+    scaled(painter, [&](QPainter& p) { renderer.paintMovingParts(p); });
 }
 
 void TChartView::paintEvent(QPaintEvent*) {

@@ -28,6 +28,11 @@ public:
     void setPopupMenu(QMenu* menu);
     QMenu* popupMenu() const { return popupMenu_; }
 
+    // Texts and lines drawn this many times their size, for a room projected on a wall: the chart lays
+    // itself out in its size divided by the scale, then draws everything enlarged by it.
+    double scale() const { return scale_; }
+    void setScale(double scale);
+
     // Paints the chart as the widget shows it, at the painter's origin in a rectangle of that size. Mark
     // callbacks run during it, as they do during a paint event.
     void paintChart(QPainter& painter, const QSize& size);
@@ -41,6 +46,7 @@ protected:
 
 private:
     void showPopupMenu(const QPoint& globalPos);
+    void paintBackground(QPainter& painter, const QSizeF& size) const;
     struct BackgroundKey;
     BackgroundKey backgroundKey(const QSize& size, qreal devicePixelRatio) const;
     const QImage& backgroundPicture(const QSize& size, qreal devicePixelRatio);
@@ -48,6 +54,7 @@ private:
     void announceChange();
 
     QMenu* popupMenu_ = nullptr;
+    double scale_ = 1;
     // A slider move refills hundreds of points: one update() and one announcement cover them all.
     bool repaintPending_ = false;
     bool announcementPending_ = false;
@@ -71,6 +78,7 @@ private:
     struct SceneryKey {
         BackgroundKey background;
         ChartRenderer::Scenery scenery;
+        double scale = 1;
         friend bool operator==(const SceneryKey&, const SceneryKey&) = default;
     };
     framework::PictureCache<SceneryKey> scenery_{framework::PictureOpacity::Opaque};

@@ -1,5 +1,9 @@
 #include "framework/StaticText.h"
 
+#include "framework/ErrorGuard.h"
+
+#include <QEvent>
+
 namespace framework {
 
 TStaticText::TStaticText(QWidget* parent)
@@ -29,6 +33,16 @@ void TStaticText::setAutoSize(bool autoSize) {
     if (autoSize_ && !wordWrap()) {
         adjustSize();
     }
+}
+
+void TStaticText::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    // A sized text follows its font as it follows its caption.
+    guarded([&] {
+        if (event->type() == QEvent::FontChange && autoSize_ && !wordWrap()) {
+            adjustSize();
+        }
+    });
 }
 
 } // namespace framework

@@ -19,6 +19,9 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     bool autoSize_ = true;
 };

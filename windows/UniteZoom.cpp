@@ -21,12 +21,16 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <functional>
 
 namespace windows {
 
@@ -38,10 +42,17 @@ using framework::TColor;
 
 constexpr int designClientWidth = 789;
 constexpr int designClientHeight = 545;
-constexpr int designPageWidth = 689;
 constexpr int designPanel1Width = 337;
-// The column on the right keeps this width; the pages take the rest.
+// The column on the right keeps this width, times the scale; the pages take the rest.
 constexpr int columnWidth = 100;
+// The column's design in three bands that stay whole when a large scale makes it taller than the
+// window: the initial state, the state at X, the commands. The first band starts below a margin.
+constexpr std::array<int, 4> bandEdges{30, 140, 410, designClientHeight};
+constexpr int smallestScale = 100;
+constexpr int largestScale = 300;
+constexpr int scaleStep = 25;
+// One notch of a mouse wheel; a touchpad sends smaller turns that add up to it.
+constexpr int wheelNotch = 120;
 constexpr int splitterWidth = 3;
 constexpr int timerInterval = 100;
 constexpr int lastPosition = 100;
@@ -208,9 +219,10 @@ std::string plain(const MainFormData& main, int slot) {
 } // namespace
 
 TFicheZoom::TFicheZoom(MainFormData& main, QWidget* owner)
-    : QDialog(owner)
-    , main_(main)
-    , pageWidth_(designPageWidth) {
+    // A dialog border: no button to maximise, minimise or restore it, and no frame to drag (resizeEvent).
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint)
+    , main_(main) {
     setObjectName(QStringLiteral("FicheZoom"));
     setWindowTitle(QStringLiteral("Zoom"));
     setFont(formFont());
@@ -221,6 +233,13 @@ TFicheZoom::TFicheZoom(MainFormData& main, QWidget* owner)
     buildPages();
     buildColumn();
     buildMenu();
+    buildScaleKeys();
+    for (QWidget* control : Panelmenu->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* text = qobject_cast<framework::TStaticText*>(control);
+        const auto* label = qobject_cast<controls::TMarkupLabel*>(control);
+        columnPlaces_.push_back({control, control->geometry(), control->font(),
+                                 (text && text->autoSize()) || (label && label->autoSizing())});
+    }
     layoutColumns();
 }
 
@@ -376,14 +395,119 @@ void TFicheZoom::buildMenu() {
     }
 }
 
+void TFicheZoom::buildScaleKeys() {
+    const auto keys = [this](std::initializer_list<QKeySequence> sequences, std::function<int()> percent) {
+        for (const QKeySequence& sequence : sequences) {
+            auto* shortcut = new QShortcut(sequence, this);
+            connect(shortcut, &QShortcut::activated, this,
+                    framework::guard([this, percent] { setScalePercent(percent()); }));
+        }
+    };
+    // Ctrl+= is Ctrl++ without Shift on the keyboards that put "+" above "=".
+    keys({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [this] { return scalePercent_ + scaleStep; });
+    keys({QKeySequence(QKeySequence::ZoomOut)}, [this] { return scalePercent_ - scaleStep; });
+    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [] { return smallestScale; });
+
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
+    installEventFilter(this);
+}
+
+bool TFicheZoom::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel ||
+        !(static_cast<QWheelEvent*>(event)->modifiers() & Qt::ControlModifier)) {
+        return QDialog::eventFilter(watched, event);
+    }
+    // Ctrl+wheel scales the window wherever the pointer is, rather than turning a field or the slider.
+    framework::guarded([&] {
+        wheelTurn_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        const int notches = wheelTurn_ / wheelNotch;
+        wheelTurn_ -= notches * wheelNotch;
+        setScalePercent(scalePercent_ + notches * scaleStep);
+    });
+    return true;
+}
+
+void TFicheZoom::setScalePercent(int percent) {
+    percent = std::clamp(percent, smallestScale, largestScale);
+    if (percent == scalePercent_) {
+        return;
+    }
+    scalePercent_ = percent;
+    const double s = scale();
+    for (chart::TChartView* view : {Courbe_1, courbe_2, courbe_11, courbe_22}) {
+        view->setScale(s);
+    }
+    for (const ColumnPlace& place : columnPlaces_) {
+        if (place.font.pixelSize() > 0) {
+            QFont font = place.font;
+            font.setPixelSize(int(std::lrint(place.font.pixelSize() * s)));
+            place.control->setFont(font);
+        }
+    }
+    layoutColumns();
+    // The column took or gave back room: the two charts of the side-by-side page share it again.
+    sharePageBetweenCharts();
+}
+
+int TFicheZoom::layoutColumn() {
+    const double s = scale();
+    const int stripWidth = int(std::lrint(columnWidth * s));
+    // A column taller than the window goes on in another strip on its right: each band takes the first
+    // strip with room for it. The design column keeps its one strip in a window shorter than it.
+    const double limit = std::max(height(), designClientHeight);
+    std::vector<double> stripBottoms;
+    std::array<std::pair<int, double>, bandEdges.size() - 1> bandPlaces{}; // strip and top of each band
+    for (std::size_t band = 0; band < bandPlaces.size(); ++band) {
+        const double bandHeight = (bandEdges[band + 1] - bandEdges[band]) * s;
+        std::size_t strip = 0;
+        while (strip < stripBottoms.size() && stripBottoms[strip] + bandHeight > limit) {
+            ++strip;
+        }
+        if (strip == stripBottoms.size()) {
+            stripBottoms.push_back(bandEdges[0] * s);
+        }
+        bandPlaces[band] = {int(strip), stripBottoms[strip]};
+        stripBottoms[strip] += bandHeight;
+    }
+    for (const ColumnPlace& place : columnPlaces_) {
+        const auto next = std::upper_bound(bandEdges.begin() + 1, bandEdges.end() - 1, place.design.top());
+        const std::size_t band = std::size_t(next - bandEdges.begin() - 1);
+        const auto [strip, top] = bandPlaces[band];
+        const QPoint at(strip * stripWidth + int(std::lrint(place.design.left() * s)),
+                        int(std::lrint(top + (place.design.top() - bandEdges[band]) * s)));
+        if (place.sizedByContent) {
+            place.control->move(at);
+        } else {
+            place.control->setGeometry(QRect(at, QSize(int(std::lrint(place.design.width() * s)),
+                                                       int(std::lrint(place.design.height() * s)))));
+        }
+    }
+    return int(stripBottoms.size()) * stripWidth;
+}
+
+void TFicheZoom::sharePageBetweenCharts() {
+    static_cast<PaneSplitter*>(Splitter1)->setFirstWidth(int(std::lrint(PageControleZoom->width() / 2.0)));
+}
+
 void TFicheZoom::layoutColumns() {
-    PageControleZoom->setGeometry(0, 0, pageWidth_, height());
-    Panelmenu->setGeometry(pageWidth_, 0, std::max(0, width() - pageWidth_), height());
+    const int pageWidth = std::max(0, width() - layoutColumn());
+    PageControleZoom->setGeometry(0, 0, pageWidth, height());
+    Panelmenu->setGeometry(pageWidth, 0, width() - pageWidth, height());
 }
 
 void TFicheZoom::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    framework::guarded([this] { layoutColumns(); });
+    framework::guarded([&] {
+        // The window has a fixed border: the size the desktop gives it maximised is the only one, which
+        // tells the window manager to offer no frame to drag.
+        if (event->spontaneous() && (windowState() & Qt::WindowMaximized)) {
+            setFixedSize(event->size());
+        }
+        layoutColumns();
+    });
 }
 
 void TFicheZoom::changeEvent(QEvent* event) {
@@ -404,9 +528,8 @@ void TFicheZoom::changeEvent(QEvent* event) {
 
 void TFicheZoom::FormActivate() {
     PageControleZoom->setCurrentIndex(0);
-    pageWidth_ = frameGeometry().width() - columnWidth;
     layoutColumns();
-    static_cast<PaneSplitter*>(Splitter1)->setFirstWidth(int(std::lrint(pageWidth_ / 2.0)));
+    sharePageBetweenCharts();
 
     for (controls::TMarkupLabel* label : {T1z, T11z, T2z, T22z, T3z, T4z}) {
         label->HTMLText().clear();

@@ -8,8 +8,10 @@
 #include "windows/MainFormData.h"
 
 #include <QDialog>
+#include <QFont>
 
 #include <array>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -45,9 +47,15 @@ public:
     // The maximal advancement for the quantities typed into this window.
     double xmaxZoom() const { return xmaxZoom_; }
 
+    // The size texts and lines are drawn at, in percent, for a lesson projected on a wall: Ctrl++,
+    // Ctrl+- and Ctrl+wheel step it by 25 between 100 and 300, Ctrl+0 returns to 100, the design look.
+    int scalePercent() const { return scalePercent_; }
+    void setScalePercent(int percent);
+
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The state at the slider's position, from the texts of n1z and n2z read strictly.
@@ -63,6 +71,7 @@ private:
     void buildPages();
     void buildColumn();
     void buildMenu();
+    void buildScaleKeys();
 
     // The opening steps, run whenever the window becomes the program's active window.
     void FormActivate();
@@ -87,10 +96,24 @@ private:
     void fillBars(const std::array<double, 4>& values, bool withSlot4);
     bool species4Present() const;
     void layoutColumns();
+    // Places the column's controls at the scale and returns the column's width.
+    int layoutColumn();
+    // The two charts of the side-by-side page take half of it each (an exact half goes to the even width).
+    void sharePageBetweenCharts();
+    double scale() const { return scalePercent_ / 100.0; }
 
     MainFormData& main_;
     double xmaxZoom_ = 0;
-    int pageWidth_ = 0;
+    int scalePercent_ = 100;
+    int wheelTurn_ = 0; // of the wheel, not yet a whole notch
+    // Each control of the column as the design places it, to be placed again at any scale.
+    struct ColumnPlace {
+        QWidget* control;
+        QRect design;
+        QFont font;
+        bool sizedByContent;
+    };
+    std::vector<ColumnPlace> columnPlaces_;
     // Whether the window that took the activation from this one was another of the program's windows.
     bool formTookActivation_ = true;
 

@@ -23,6 +23,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace windows_tests {
@@ -95,13 +96,75 @@ TEST_F(ZoomWindow, OpensMaximisedWithItsCaptionAndItsThreePages) {
 TEST_F(ZoomWindow, ActivationSharesTheWidthBetweenThePagesAndTheColumn) {
     auto window = open();
     auto* pages = child<QTabWidget>(*window, "PageControleZoom");
-    const int pageWidth = window->frameGeometry().width() - 100; // the window's outer width
+    const int pageWidth = window->width() - 100;
     EXPECT_EQ(pages->geometry(), QRect(0, 0, pageWidth, window->height()));
-    EXPECT_EQ(child(*window, "Panelmenu")->geometry(),
-              QRect(pageWidth, 0, window->width() - pageWidth, window->height()));
+    EXPECT_EQ(child(*window, "Panelmenu")->geometry(), QRect(pageWidth, 0, 100, window->height()));
     pages->setCurrentIndex(2);
     QApplication::processEvents();
     EXPECT_EQ(child(*window, "Panel1")->width(), int(std::lrint(pageWidth / 2.0)));
+}
+
+// The window as the desktop opens it, maximised, where it keeps its size; then given sizes it cannot
+// refuse (a smaller screen, a desktop that ignores the fixed border): the column keeps 100 px on the right.
+TEST_F(ZoomWindow, KeepsItsFixedBorderAndItsColumnAtEverySizeTheDesktopGives) {
+    {
+        TFicheZoom window(main, nullptr);
+        EXPECT_FALSE(window.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.minimumSize() == window.maximumSize(); }));
+        EXPECT_EQ(window.size(), window.maximumSize());
+    }
+    auto window = open();
+    for (const QSize size : {QSize(700, 560), QSize(1920, 1080), QSize(640, 400), QSize(789, 545)}) {
+        window->resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->size() == size; }));
+        const int pages = size.width() - 100;
+        EXPECT_EQ(child(*window, "PageControleZoom")->geometry(), QRect(0, 0, pages, size.height()));
+        EXPECT_EQ(child(*window, "Panelmenu")->geometry(), QRect(pages, 0, 100, size.height()));
+        EXPECT_EQ(child(*window, "FlatButton1")->geometry(), QRect(10, 520, 79, 22));
+        EXPECT_EQ(child(*window, "n2z")->geometry(), QRect(4, 110, 47, 22));
+    }
+}
+
+TEST_F(ZoomWindow, CtrlKeysAndWheelScaleTextsLinesAndColumnByQuartersFromOneToThree) {
+    auto window = open();
+    const QImage designLook = window->grab().toImage();
+    chart::TChartView* bars = chartOf(*window, "Courbe_1");
+    QWidget* column = child(*window, "Panelmenu");
+    const auto scaleAfter = [&](Qt::Key key) {
+        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+        return window->scalePercent();
+    };
+    EXPECT_EQ(scaleAfter(Qt::Key_Minus), 100); // no smaller than the design
+    for (const int expected : {125, 150, 175, 200, 225, 250, 275, 300, 300}) {
+        EXPECT_EQ(scaleAfter(Qt::Key_Plus), expected);
+    }
+    EXPECT_DOUBLE_EQ(bars->scale(), 3.0);
+    EXPECT_EQ(child(*window, "n1_x")->font().pixelSize(), 33);
+    EXPECT_EQ(child(*window, "FlatButton1")->font().pixelSize(), 33);
+    EXPECT_EQ(column->x() + column->width(), window->width());
+    EXPECT_EQ(child(*window, "PageControleZoom")->width(), column->x());
+    EXPECT_GE(column->width(), 300); // wide enough for its texts, in more than one strip if need be
+    EXPECT_LE(child(*window, "FlatButton1")->geometry().bottom(), window->height());
+
+    EXPECT_EQ(scaleAfter(Qt::Key_Minus), 275);
+    EXPECT_EQ(scaleAfter(Qt::Key_0), 100);
+    EXPECT_EQ(window->grab().toImage(), designLook); // the design look again, to the pixel
+
+    // A notch of the wheel with Ctrl over a chart or over a field is a step; without Ctrl it scales nothing.
+    const auto turn = [&](QWidget* over, int delta, Qt::KeyboardModifiers modifiers) {
+        const QPointF at = QPointF(over->rect().center());
+        QWheelEvent wheel(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+        return window->scalePercent();
+    };
+    EXPECT_EQ(turn(bars, 120, Qt::ControlModifier), 125);
+    EXPECT_EQ(turn(field(*window, "n1z"), 60, Qt::ControlModifier), 125); // half a notch
+    EXPECT_EQ(turn(field(*window, "n1z"), 60, Qt::ControlModifier), 150);
+    EXPECT_EQ(turn(bars, -120, Qt::ControlModifier), 125);
+    EXPECT_EQ(turn(bars, 120, Qt::NoModifier), 125);
+    EXPECT_EQ(field(*window, "n1z")->text(), QStringLiteral("1"));
 }
 
 TEST_F(ZoomWindow, CopiesTheFormulasAndQuantitiesOfTheMainWindow) {

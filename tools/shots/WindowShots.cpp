@@ -28,14 +28,15 @@ struct Lesson {
     app::TFiche_molvanex main{nullptr, [] { return lessonWorkArea; }};
 };
 
-QImage zoomPage(int page, int position) {
+QImage zoomPage(int page, int position, QSize size = fullHd, int scalePercent = 100) {
     Lesson lesson;
     windows::TFicheZoom zoom(lesson.main, nullptr);
     zoom.setWindowState(Qt::WindowNoState);
-    zoom.resize(fullHd);
+    zoom.resize(size);
     zoom.show();
     zoom.activateWindow();
     QApplication::processEvents(); // the activation runs the opening steps
+    zoom.setScalePercent(scalePercent);
     zoom.findChild<framework::TTrackBar*>(QStringLiteral("BarZoom"))->setPosition(position);
     zoom.findChild<QTabWidget*>(QStringLiteral("PageControleZoom"))->setCurrentIndex(page);
     return shots::grabWidget(zoom);
@@ -44,6 +45,15 @@ QImage zoomPage(int page, int position) {
 const shots::Registrar zoomHistogram(QStringLiteral("zoom-histogram"), [] { return zoomPage(0, 60); });
 const shots::Registrar zoomCurves(QStringLiteral("zoom-curves"), [] { return zoomPage(1, 60); });
 const shots::Registrar zoomBoth(QStringLiteral("zoom-both"), [] { return zoomPage(2, 60); });
+// A screen smaller than the window's design width; then the window enlarged for a projected lesson.
+const shots::Registrar zoomSmall(QStringLiteral("zoom-700x560"),
+                                 [] { return zoomPage(2, 60, QSize(700, 560)); });
+const shots::Registrar zoom200(QStringLiteral("zoom-both-200"), [] { return zoomPage(2, 60, fullHd, 200); });
+const shots::Registrar zoom300(QStringLiteral("zoom-both-300"), [] { return zoomPage(2, 60, fullHd, 300); });
+const shots::Registrar zoomHistogram200(QStringLiteral("zoom-histogram-200"),
+                                        [] { return zoomPage(0, 60, fullHd, 200); });
+const shots::Registrar zoomCurves300(QStringLiteral("zoom-curves-300"),
+                                     [] { return zoomPage(1, 60, fullHd, 300); });
 
 const shots::Registrar table(QStringLiteral("table"), [] {
     Lesson lesson;
