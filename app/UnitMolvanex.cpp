@@ -1183,7 +1183,7 @@ void TFiche_molvanex::btnproposClick() {
 }
 
 void TFiche_molvanex::FlatButton2Click() {
-    openUserGuide();
+    openUserGuide(this);
 }
 
 void TFiche_molvanex::FlatButton1Click() {

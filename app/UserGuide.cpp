@@ -1,10 +1,15 @@
 #include "app/UserGuide.h"
 
+#include "framework/ErrorGuard.h"
+#include "windows/UserGuideWindow.h"
+
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <stdexcept>
 
 namespace app {
 
@@ -29,11 +34,41 @@ QString locateUserGuide(const QStringList& directories) {
     return {};
 }
 
-void openUserGuide() {
-    const QString guide = locateUserGuide(userGuideDirectories());
-    if (!guide.isEmpty()) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(guide));
+void openUserGuide(QWidget* owner, const QStringList& directories) {
+    const QString guide = locateUserGuide(directories);
+    if (guide.isEmpty()) {
+        throw std::runtime_error(
+            QStringLiteral("Le mode d'emploi « %1 » est introuvable").arg(userGuideFileName()).toStdString());
     }
+    const auto showOwnWindow = [owner, guide] { windows::TUserGuideWindow::showGuide(owner, guide); };
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        showOwnWindow();
+        return;
+    }
+    // The desktop's answer comes when xdg-open ends, which may be after the browser started: the
+    // program goes on meanwhile. The process belongs to the owner, so that an answer never reaches a
+    // window that is gone.
+    auto* process = new QProcess(owner);
+    process->setProgram(opener);
+    process->setArguments({guide});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::finished, process,
+                     framework::guard([process, showOwnWindow](int exitCode, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status != QProcess::NormalExit || exitCode != 0) {
+                             showOwnWindow();
+                         }
+                     }));
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     framework::guard([process, showOwnWindow](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             process->deleteLater();
+                             showOwnWindow();
+                         }
+                     }));
+    process->start();
 }
 
 } // namespace app

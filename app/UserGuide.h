@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace app {
 
 inline QString userGuideFileName() {
@@ -18,8 +20,10 @@ QStringList userGuideDirectories();
 // The absolute path of the first existing guide in those directories; empty when there is none.
 QString locateUserGuide(const QStringList& directories);
 
-// Hands the guide to the desktop's default viewer. The desktop opens it on its own time and its result
-// is not examined; a guide that cannot be found opens nothing and shows no message.
-void openUserGuide();
+// Hands the first guide found in directories to the desktop's default viewer (xdg-open). When the
+// desktop cannot show it (no viewer for web pages: xdg-open ends with an error, or there is no xdg-open),
+// the guide opens in the program's own guide window, owned by owner. A guide found nowhere throws a
+// French message.
+void openUserGuide(QWidget* owner, const QStringList& directories = userGuideDirectories());
 
 } // namespace app

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -124,9 +125,22 @@ Storm::Storm(StormOptions options, std::function<QWidget*()> createMainWindow, E
     for (const char* scheme : {"file", "http", "https"}) {
         QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
     }
+    QFile opener(desktop_.filePath(QStringLiteral("xdg-open")));
+    if (opener.open(QIODevice::WriteOnly)) {
+        opener.write("#!/bin/sh\necho \"$1\" >> \"$(dirname \"$0\")/opened\"\nexit 1\n");
+        opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+    }
+    previousPath_ = qgetenv("PATH");
+    qputenv("PATH", desktop_.path().toLocal8Bit() + ':' + previousPath_);
+}
+
+std::size_t Storm::userGuideRequests() const {
+    QFile opened(desktop_.filePath(QStringLiteral("opened")));
+    return urlRequests_ + (opened.open(QIODevice::ReadOnly) ? std::size_t(opened.readAll().count('\n')) : 0);
 }
 
 Storm::~Storm() {
+    qputenv("PATH", previousPath_);
     for (const char* scheme : {"file", "http", "https"}) {
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
@@ -715,7 +729,7 @@ void Storm::printSummary() const {
     census_.printSummary();
     std::printf("main window recreated: %zu; hidden controls pressed: %zu; user guide requests: %zu; "
                 "measurements left open by a dying object: %llu\n",
-                mainRecreated_, hiddenPresses_, urlRequests_,
+                mainRecreated_, hiddenPresses_, userGuideRequests(),
                 static_cast<unsigned long long>(clock_.abandoned()));
     qtMessages_.printSummary();
     findings_.print();

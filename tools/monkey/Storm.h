@@ -15,6 +15,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <atomic>
@@ -69,7 +70,7 @@ public:
     std::uint64_t eventsSent() const { return sent_; }
     const std::map<std::string, std::size_t>& eventCounts() const { return counts_; }
     const WindowCensus& census() const { return census_; }
-    std::size_t userGuideRequests() const { return urlRequests_; }
+    std::size_t userGuideRequests() const;
     std::size_t timerTicks() const { return timers_.ticks(); }
     std::size_t errorMessages() const { return errors_.messages(); }
 
@@ -152,6 +153,10 @@ private:
     std::map<std::string, std::size_t> counts_;
     std::size_t mainRecreated_ = 0;
     std::size_t urlRequests_ = 0;
+    // The desktop the storm gives the program: an xdg-open that notes what it is given and fails, as on a
+    // machine without a web browser, so that no real viewer ever starts and the guide's own window opens.
+    QTemporaryDir desktop_;
+    QByteArray previousPath_;
     std::size_t hiddenPresses_ = 0;
     int windDownTicks_ = 0;
     bool finished_ = false;

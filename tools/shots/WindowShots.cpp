@@ -3,6 +3,7 @@
 #include "ScreenshotRegistry.h"
 
 #include "app/UnitMolvanex.h"
+#include "app/UserGuide.h"
 #include "controls/BevelCheck.h"
 #include "framework/Edit.h"
 #include "framework/TrackBar.h"
@@ -11,6 +12,7 @@
 #include "windows/UnitePropos.h"
 #include "windows/UniteTableau.h"
 #include "windows/UniteZoom.h"
+#include "windows/UserGuideWindow.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -91,6 +93,15 @@ const shots::Registrar editor(QStringLiteral("editor"), [] {
     type("EditHTML1", QStringLiteral("H<sub>2</sub>(g)"));
     type("EditHTML3", QStringLiteral("H<sub>2</sub>O(l)"));
     return shots::grabWidget(window);
+});
+
+// The guide in the program's own window, as a desktop without a web browser leaves it.
+const shots::Registrar userGuide(QStringLiteral("user-guide-window"), [] {
+    windows::TUserGuideWindow* window =
+        windows::TUserGuideWindow::showGuide(nullptr, app::locateUserGuide(app::userGuideDirectories()));
+    const QImage image = shots::grabWidget(*window);
+    delete window;
+    return image;
 });
 
 const shots::Registrar about(QStringLiteral("about"), [] {
