@@ -723,13 +723,17 @@ void TFiche_molvanex::fitToWorkArea() {
 
 void TFiche_molvanex::sizeCharts() {
     const QSize outer = frameGeometry().size();
-    // The charts never reach below the page, whose frame and tab row take part of the window's height.
+    // The charts never reach beyond the page, whose frame and tab row take part of the window's height,
+    // and whose right edge lies inside the window's frame: the shares of the outer width would push the
+    // line chart's legend past it.
     const int room = std::max(0, TabSheet1->height() - layout::barChart.top);
     const int height = std::clamp(outer.height() - chartHeightAllowance, 0, room);
     const int barWidth = roundHalfEven(outer.width() * barChartWidthShare);
-    const int lineWidth = roundHalfEven(outer.width() * lineChartWidthShare);
+    const int lineLeft = barWidth + chartGap;
+    const int lineWidth = std::clamp(roundHalfEven(outer.width() * lineChartWidthShare), 0,
+                                     std::max(0, TabSheet1->width() - lineLeft));
     Chart1->setGeometry(layout::barChart.left, layout::barChart.top, barWidth, height);
-    Chart2->setGeometry(barWidth + chartGap, layout::lineChart.top, lineWidth, height);
+    Chart2->setGeometry(lineLeft, layout::lineChart.top, lineWidth, height);
 }
 
 void TFiche_molvanex::placeInitialStateTitle() {
@@ -763,7 +767,14 @@ void TFiche_molvanex::changeEvent(QEvent* event) {
 
 bool TFiche_molvanex::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TabSheet1 && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
-        framework::guarded([this] { placeInitialStateTitle(); });
+        framework::guarded([this, resized = event->type() == QEvent::Resize] {
+            placeInitialStateTitle();
+            // A window manager or a change of screen may resize the window at any time: the charts
+            // follow at once rather than at the next activation.
+            if (resized) {
+                sizeCharts();
+            }
+        });
     }
     return QWidget::eventFilter(watched, event);
 }
