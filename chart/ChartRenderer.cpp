@@ -168,7 +168,7 @@ ChartRenderer::ChartRenderer(ChartModel& chart, const QSizeF& size, TextCache& t
         }
         for (int i = 0; i < bars.count(); ++i) {
             if (std::isfinite(bars.point(i).y) && bars.pointColor(i) != framework::clNone) {
-                marks_.push_back({s, i, markLines(bars.markText(i))});
+                marks_.push_back({s, i, markLines(bars.markText(i)), std::nullopt});
             }
         }
     }
@@ -357,6 +357,7 @@ void ChartRenderer::layOut(const QSizeF& size) {
         legend_->moveTop(plot_.center().y() - depthDy_ / 2 - legend_->height() / 2);
         legend_->moveLeft(std::max(plot_.right() + depthDx_ + blockGap, legend_->left()));
     }
+    placeMarks(size);
 }
 
 double ChartRenderer::xPixel(double value) const {
@@ -474,7 +475,7 @@ bool ChartRenderer::movingPartsClearOfScenery() const {
         }
     }
     for (const Mark& mark : marks_) {
-        if (const auto place = markPlace(mark)) {
+        if (const auto& place = mark.place) {
             moving.push_back(
                 place->box.united(QRectF(place->anchor, place->end).normalized()).adjusted(-1, -1, 1, 1));
         }
@@ -801,7 +802,11 @@ void ChartRenderer::paintAxisTitles(QPainter& p) const {
     }
 }
 
-std::optional<ChartRenderer::MarkPlace> ChartRenderer::markPlace(const Mark& mark) const {
+// A mark stands at its arrow's length beyond the end of its bar, inside the room it may draw in: the
+// plot with its back wall for a clipped mark, the chart below its title otherwise. Near the edge of that
+// room the arrow shortens, and a bar that leaves no room for the box beyond its end carries it inside
+// that end, so that the pupil always reads the whole mark.
+std::optional<ChartRenderer::MarkPlace> ChartRenderer::markPlace(const Mark& mark, const QSizeF& size) const {
     auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
     const auto face = barFace(mark.series, mark.point);
     if (!face) {
@@ -812,15 +817,78 @@ std::optional<ChartRenderer::MarkPlace> ChartRenderer::markPlace(const Mark& mar
     for (const QString& line : mark.lines) {
         width = std::max(width, m.horizontalAdvance(line));
     }
-    const QSizeF box(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
+    const QSizeF boxSize(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
     const bool up = bars.point(mark.point).y >= 0;
     const QPointF d = depthOffset() / 2;
     const QPointF anchor =
         (up ? QPointF(face->center().x(), face->top()) : QPointF(face->center().x(), face->bottom())) + d;
     const double arrow = std::clamp(bars.marks().arrowLength(), 0, 1000);
-    const QPointF end = anchor + QPointF(0, up ? -arrow : arrow);
-    return MarkPlace{anchor, end,
-                     QRectF(QPointF(end.x() - box.width() / 2, up ? end.y() - box.height() : end.y()), box)};
+    const double below = titleLines_.isEmpty() ? 0 : titleBlock_.bottom() + blockGap;
+    const QRectF room =
+        bars.marks().clip() ? markClip() : QRectF(QPointF(0, below), QPointF(size.width(), size.height()));
+    const auto inside = [&room](QRectF box) {
+        box.moveLeft(std::max(room.left(), std::min(box.left(), room.right() - box.width())));
+        box.moveTop(std::max(room.top(), std::min(box.top(), room.bottom() - box.height())));
+        return box;
+    };
+    QRectF box(QPointF(anchor.x() - boxSize.width() / 2,
+                       up ? anchor.y() - arrow - boxSize.height() : anchor.y() + arrow),
+               boxSize);
+    box = inside(box);
+    if (up ? box.bottom() > anchor.y() : box.top() < anchor.y()) {
+        box.moveTop(up ? face->top() + markPadding : face->bottom() - markPadding - box.height());
+        box = inside(box);
+    }
+    return MarkPlace{anchor, anchor, box};
+}
+
+// A mark that would cover one placed before it moves below it, or above it when the room ends first.
+void ChartRenderer::placeMarks(const QSizeF& size) {
+    std::vector<QRectF> taken;
+    for (Mark& mark : marks_) {
+        mark.place = markPlace(mark, size);
+        if (!mark.place) {
+            continue;
+        }
+        QRectF& box = mark.place->box;
+        const bool clipped = static_cast<const BarSeries&>(chart_.series(mark.series)).marks().clip();
+        const double floor = clipped ? markClip().bottom() : size.height();
+        for (std::size_t attempt = 0; attempt <= taken.size(); ++attempt) {
+            const auto covered = std::find_if(taken.begin(), taken.end(),
+                                              [&box](const QRectF& other) { return other.intersects(box); });
+            if (covered == taken.end()) {
+                break;
+            }
+            if (covered->bottom() + 1 + box.height() <= floor) {
+                box.moveTop(covered->bottom() + 1);
+            } else {
+                box.moveBottom(covered->top() - 1);
+            }
+        }
+        taken.push_back(box);
+        // The arrow joins the end of the bar to the box's nearer edge when the box lies beyond that end.
+        const QPointF anchor = mark.place->anchor;
+        const double x = std::clamp(anchor.x(), box.left(), box.right());
+        if (box.bottom() <= anchor.y()) {
+            mark.place->end = QPointF(x, box.bottom());
+        } else if (box.top() >= anchor.y()) {
+            mark.place->end = QPointF(x, box.top());
+        }
+    }
+}
+
+QRectF ChartRenderer::markClip() const {
+    return plot_.united(plot_.translated(depthOffset()));
+}
+
+std::vector<QRectF> ChartRenderer::markBoxes() const {
+    std::vector<QRectF> boxes;
+    for (const Mark& mark : marks_) {
+        if (mark.place) {
+            boxes.push_back(mark.place->box);
+        }
+    }
+    return boxes;
 }
 
 void ChartRenderer::paintMarks(QPainter& p) const {
@@ -828,22 +896,31 @@ void ChartRenderer::paintMarks(QPainter& p) const {
         return;
     }
     PainterState state(p);
-    for (const Mark& mark : marks_) {
-        auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
-        const auto place = markPlace(mark);
-        if (!place) {
-            continue;
-        }
-        if (bars.marks().clip()) {
-            p.setClipRect(plot_.united(plot_.translated(depthOffset())));
+    const auto clipFor = [&](const Mark& mark) {
+        if (static_cast<const BarSeries&>(chart_.series(mark.series)).marks().clip()) {
+            p.setClipRect(markClip());
         } else {
             p.setClipping(false);
         }
+    };
+    // Every arrow first, so that no arrow crosses a box.
+    p.setPen(QPen(markFrame, 1));
+    for (const Mark& mark : marks_) {
+        if (mark.place && mark.place->end != mark.place->anchor) {
+            clipFor(mark);
+            p.drawLine(mark.place->anchor, mark.place->end);
+        }
+    }
+    for (const Mark& mark : marks_) {
+        if (!mark.place) {
+            continue;
+        }
+        clipFor(mark);
+        auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
         const QFont& font = text_.font(bars.marks().font());
         const Metrics m{text_, font};
-        const QRectF& rect = place->box;
+        const QRectF& rect = mark.place->box;
         p.setPen(QPen(markFrame, 1));
-        p.drawLine(place->anchor, place->end);
         p.setBrush(markFill);
         p.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
         p.setPen(toQColor(bars.marks().font().color));

@@ -82,6 +82,10 @@ public:
     // Where a point of a line series lies, or the front face of a bar; empty when not drawable.
     std::optional<QPointF> pointPosition(int seriesIndex, int pointIndex) const;
     std::optional<QRectF> barFace(int seriesIndex, int pointIndex) const;
+    // The boxes of the bar marks, in the order they are drawn, and where clipped marks may draw: the
+    // plot and its back wall.
+    std::vector<QRectF> markBoxes() const;
+    QRectF markClip() const;
 
 private:
     struct AxisLayout {
@@ -90,10 +94,17 @@ private:
         TickLayout ticks;
         QStringList labelTexts;
     };
+    // Where a mark's box and its arrow go.
+    struct MarkPlace {
+        QPointF anchor;
+        QPointF end; // the anchor itself when the box sits on its bar, with no room for an arrow
+        QRectF box;
+    };
     struct Mark {
         int series = 0;
         int point = 0;
         QStringList lines;
+        std::optional<MarkPlace> place; // nothing when its bar is not drawn
     };
 
     void layOut(const QSizeF& size);
@@ -115,13 +126,8 @@ private:
     void paintTitle(QPainter& p) const;
     void paintLegend(QPainter& p) const;
     void paintSeries(QPainter& p) const;
-    // Where the mark's box and its arrow go; nothing when its bar is not drawn.
-    struct MarkPlace {
-        QPointF anchor;
-        QPointF end;
-        QRectF box;
-    };
-    std::optional<MarkPlace> markPlace(const Mark& mark) const;
+    void placeMarks(const QSizeF& size);
+    std::optional<MarkPlace> markPlace(const Mark& mark, const QSizeF& size) const;
     double leftTitleX() const;
     double bottomTitleTop() const;
     double bottomLabelsTop() const;

@@ -4,21 +4,29 @@
 
 #include "app/UnitMolvanex.h"
 #include "controls/BevelCheck.h"
+#include "controls/FloatSpinEdit.h"
 #include "framework/TrackBar.h"
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
 const QRect lessonWorkArea(0, 0, 1024, 738);
+const QRect fullHdWorkArea(0, 0, 1920, 1080);
 
-QImage mainWindowAt(int preset, int position) {
-    app::TFiche_molvanex window(nullptr, [] { return lessonWorkArea; });
+QImage mainWindowAt(int preset, int position, const QRect& workArea = lessonWorkArea,
+                    const QString& firstQuantity = {}) {
+    app::TFiche_molvanex window(nullptr, [workArea] { return workArea; });
     if (preset != 1) {
         const std::array<controls::TBevelCheck*, 7> boxes{
             window.BevelCheck1, window.BevelCheck2, window.BevelCheck3, window.BevelCheck4,
             window.BevelCheck5, window.BevelCheck6, window.BevelCheck7};
         boxes[std::size_t(preset - 1)]->setChecked(true);
+    }
+    if (!firstQuantity.isEmpty()) {
+        window.MaskEdit11i->setText(firstQuantity);
     }
     window.BarEvolution->setPosition(position);
     return shots::grabWidget(window);
@@ -31,5 +39,20 @@ const shots::Registrar copperOxideFinal(QStringLiteral("main-window-preset2-100"
                                         [] { return mainWindowAt(2, 100); });
 const shots::Registrar hydrogencarbonate(QStringLiteral("main-window-preset7-30"),
                                          [] { return mainWindowAt(7, 30); });
+
+// The tallest bar reaches the top of the plot: its mark must stay whole, at both work areas.
+struct TallBars {
+    TallBars() {
+        for (const QString& quantity : {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50")}) {
+            for (const auto& [area, size] : {std::pair{lessonWorkArea, 1024}, {fullHdWorkArea, 1920}}) {
+                registrars.emplace_back(
+                    QStringLiteral("main-window-preset2-%1mol-%2").arg(quantity).arg(size),
+                    [quantity, area = area] { return mainWindowAt(2, 0, area, quantity); });
+            }
+        }
+    }
+    std::vector<shots::Registrar> registrars;
+};
+const TallBars tallBars;
 
 } // namespace
