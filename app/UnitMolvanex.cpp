@@ -21,6 +21,7 @@
 #include "framework/TrackBar.h"
 #include "model/Advancement.h"
 #include "model/Equation.h"
+#include "model/Failure.h"
 #include "windows/SecondaryWindows.h"
 
 #include <QEvent>
@@ -865,7 +866,13 @@ void TFiche_molvanex::loadPreset(int number) {
     for (chart::LineSeries* line : {Series2, Series3, Series4, Series5}) {
         line->clear();
     }
-    BarEvolution->setPosition(0);
+    // Moving the slider back runs its handler for the equation being replaced. A quantity field that
+    // holds no number (a lone "," or "-" being typed) makes that handler fail, but the load writes the
+    // new default over it: the pupil is told nothing, and the load goes on exactly as from a number.
+    try {
+        BarEvolution->setPosition(0);
+    } catch (const model::ConversionError&) {
+    }
 
     for (controls::TMarkupLabel* zoom : zoomMarkups) {
         setMarkup(zoom, QString());
@@ -927,6 +934,10 @@ void TFiche_molvanex::loadPreset(int number) {
     // xmax and the axes follow the equation just loaded, not the coefficients the nested change handlers
     // saw half-way through the load.
     reactiflimitant();
+    // So does the final row, at X = 0: it never keeps the values of the equation it replaced.
+    const double n1 = MaskEdit11i->value();
+    const double n2 = MaskEdit22i->value();
+    showFinalRow(0, model::quantitiesAt(n1, n2, coefficients(), 0), StateWriter::Slider);
 }
 
 void TFiche_molvanex::initialise_graphe() {
@@ -1026,10 +1037,7 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
     const double n1 = framework::strictReal(MaskEdit11i->text());
     const double n2 = framework::strictReal(MaskEdit22i->text());
     const QString fourthCoefficient = coefficientText(4);
-    const model::Coefficients a{framework::strictReal(coefficientText(1)),
-                                framework::strictReal(coefficientText(2)),
-                                framework::strictReal(coefficientText(3)),
-                                fourthCoefficient.isEmpty() ? 0.0 : framework::strictReal(fourthCoefficient)};
+    const model::Coefficients a = coefficients();
     const model::Quantities q = model::quantitiesAt(n1, n2, a, x);
     const bool simulation = writer == StateWriter::Simulation;
     const QString fourthQuantity = fourthCoefficient.isEmpty() ? QString() : framework::textF3(q.q4);
@@ -1042,31 +1050,7 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
     }
     showValue(MaskEditX, simulation ? framework::textF3(x) : framework::textG15(x));
 
-    const std::array<framework::TStaticText*, 4> finals{STFinal1, STFinal2, STFinal3, STFinal4};
-    if (!model::isFinalState(x, xmax_)) {
-        STX->hide();
-        for (framework::TStaticText* final : finals) {
-            final->hide();
-        }
-        setMarkup(STX, QString());
-    } else {
-        const bool fourthSpecies = slot4Present();
-        setMarkup(STX, QString());
-        STX->show();
-        setMarkup(STX, QStringLiteral("Xmax"));
-        for (std::size_t i = 0; i < 3; ++i) {
-            finals[i]->show();
-        }
-        if (fourthSpecies) {
-            STFinal4->show();
-        }
-        STFinal1->setCaption(framework::textF3(q.q1));
-        STFinal2->setCaption(framework::textF3(q.q2));
-        STFinal3->setCaption(framework::textF3(q.q3));
-        if (fourthSpecies) {
-            STFinal4->setCaption(simulation ? framework::textG15(q.q4) : framework::textF3(q.q4));
-        }
-    }
+    showFinalRow(x, q, writer);
     if (simulation) {
         showValue(MaskEdit44, fourthQuantity);
     }
@@ -1087,6 +1071,43 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
         Series3->addXY(sample.x, at.q2, {}, slotColors[1]);
         Series4->addXY(sample.x, at.q3, {}, slotColors[2]);
         Series5->addXY(sample.x, at.q4 + fourthOffset, {}, slotColors[3]);
+    }
+}
+
+// The coefficients as reals; an absent fourth species counts as 0.
+model::Coefficients TFiche_molvanex::coefficients() const {
+    const QString fourthCoefficient = coefficientText(4);
+    return {framework::strictReal(coefficientText(1)), framework::strictReal(coefficientText(2)),
+            framework::strictReal(coefficientText(3)),
+            fourthCoefficient.isEmpty() ? 0.0 : framework::strictReal(fourthCoefficient)};
+}
+
+// The row "Etat final" shows only when X has reached xmax, and its fourth value only when the equation
+// has a fourth species: the value another equation left there is never seen.
+void TFiche_molvanex::showFinalRow(double x, const model::Quantities& q, StateWriter writer) {
+    const std::array<framework::TStaticText*, 4> finals{STFinal1, STFinal2, STFinal3, STFinal4};
+    if (!model::isFinalState(x, xmax_)) {
+        STX->hide();
+        for (framework::TStaticText* final : finals) {
+            final->hide();
+        }
+        setMarkup(STX, QString());
+        return;
+    }
+    const bool fourthSpecies = slot4Present();
+    setMarkup(STX, QString());
+    STX->show();
+    setMarkup(STX, QStringLiteral("Xmax"));
+    for (std::size_t i = 0; i < 3; ++i) {
+        finals[i]->show();
+    }
+    STFinal4->setVisible(fourthSpecies);
+    STFinal1->setCaption(framework::textF3(q.q1));
+    STFinal2->setCaption(framework::textF3(q.q2));
+    STFinal3->setCaption(framework::textF3(q.q3));
+    if (fourthSpecies) {
+        STFinal4->setCaption(writer == StateWriter::Simulation ? framework::textG15(q.q4)
+                                                               : framework::textF3(q.q4));
     }
 }
 

@@ -31,6 +31,11 @@ class TGlyphButton;
 class TMarkupLabel;
 } // namespace controls
 
+namespace model {
+struct Coefficients;
+struct Quantities;
+} // namespace model
+
 namespace framework {
 class TEdit;
 class TShape;
@@ -264,6 +269,8 @@ private:
     void presetBoxClicked(int number);
     void loadPreset(int number);
     void showStateAtSlider(StateWriter writer);
+    void showFinalRow(double x, const model::Quantities& q, StateWriter writer);
+    model::Coefficients coefficients() const;
     void fillBars(double q1, double q2, double q3, double q4);
     void setGraduation(int index);
     void setLineWidth(int pixels);

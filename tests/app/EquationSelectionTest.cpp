@@ -4,6 +4,8 @@
 #include "chart/ChartView.h"
 #include "model/Equation.h"
 
+#include <QAccessible>
+
 namespace app_testing {
 namespace {
 
@@ -94,6 +96,86 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PresetView>& info) {
         return "Preset" + std::to_string(info.param.number);
     });
+
+// A pupil half-way through typing a quantity (",", "-" or "+") turns the wheel over the slider, then
+// picks another equation with the mouse or through a screen reader's toggle action, which leaves the
+// focus (and the text) in the field: the load replaces the text and ends as it does from a number,
+// silently.
+struct HalfTyped {
+    const char* text;
+    bool screenReader;
+    friend void PrintTo(const HalfTyped& h, std::ostream* os) {
+        *os << h.text << (h.screenReader ? " toggled by a screen reader" : " clicked");
+    }
+};
+
+class LoadOverATextThatIsNoNumber : public MainWindowTest, public ::testing::WithParamInterface<HalfTyped> {};
+
+TEST_P(LoadOverATextThatIsNoNumber, CompletesWithoutAnErrorBox) {
+    typeInto(1, QString::fromLatin1(GetParam().text));
+    turnWheelOver(slider());
+    ASSERT_GT(slider()->position(), 0);
+    ASSERT_EQ(errors().size(), 1) << "the slider handler keeps its message";
+    testing_support::ErrorBoxRecorder::clear();
+
+    if (GetParam().screenReader) {
+        QAccessibleInterface* check = QAccessible::queryAccessibleInterface(box(2));
+        ASSERT_TRUE(check && check->actionInterface());
+        check->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    } else {
+        clickBox(2);
+    }
+    EXPECT_TRUE(errors().isEmpty());
+    EXPECT_TRUE(box(2)->isChecked());
+    EXPECT_FALSE(box(1)->isChecked());
+    EXPECT_EQ(slider()->position(), 0);
+    EXPECT_EQ(shown("MaskEdit11i"), QStringLiteral("2"));
+    EXPECT_EQ(shown("MaskEdit22i"), QStringLiteral("1"));
+    EXPECT_EQ(shown("STEquation1"), QStringLiteral("2 - 2 X"));
+    EXPECT_EQ(barLabels(), (std::vector<std::string>{"CuO(s)", "C(s)", "Cu(s)", "CO2(g)"}));
+    EXPECT_EQ(barValues(), (std::vector<double>{2, 1, 0, 0}));
+    EXPECT_DOUBLE_EQ(window().xmax(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, LoadOverATextThatIsNoNumber,
+                         ::testing::Values(HalfTyped{",", false}, HalfTyped{"-", false},
+                                           HalfTyped{"+", false}, HalfTyped{",", true}, HalfTyped{"-", true},
+                                           HalfTyped{"+", true}));
+
+// The final row speaks of the equation just loaded: with no first reactant the first equation ends at
+// X = 0, and "Al + S" then starts from 2 and 3 mol, far from its end.
+TEST_F(MainWindowTest, ALoadHidesTheFinalRowOfThePreviousEquation) {
+    typeInto(1, QStringLiteral("0"));
+    slider()->setFocus();
+    QTest::keyClick(slider(), Qt::Key_Right);
+    ASSERT_TRUE(visible("STFinal1"));
+    clickBox(3);
+    EXPECT_EQ(shown("MaskEdit11"), QStringLiteral("2,000"));
+    EXPECT_EQ(shown("MaskEdit22"), QStringLiteral("3,000"));
+    for (const char* final : {"STX", "STFinal1", "STFinal2", "STFinal3", "STFinal4"}) {
+        EXPECT_FALSE(visible(final)) << final;
+    }
+    EXPECT_EQ(shown("STX"), QString());
+}
+
+// With no first reactant an equation is at its end at every position: the second one's final row shows
+// its fourth value, and the third one's, loaded next, must not keep it.
+TEST_F(MainWindowTest, AThreeSpeciesEquationAtItsEndShowsNoFourthFinalValue) {
+    clickBox(2);
+    typeInto(1, QStringLiteral("0"));
+    slideTo(10);
+    ASSERT_TRUE(visible("STFinal4"));
+    clickBox(3);
+    typeInto(1, QStringLiteral("0"));
+    slideTo(10);
+    EXPECT_TRUE(visible("STFinal3"));
+    EXPECT_FALSE(visible("STFinal4"));
+    slideTo(98);
+    clickButton("GlyphButton1");
+    QTRY_COMPARE(slider()->position(), 100);
+    EXPECT_TRUE(visible("STFinal3"));
+    EXPECT_FALSE(visible("STFinal4")) << "nor in the simulation";
+}
 
 TEST_F(MainWindowTest, PresetFourAfterPresetTwoKeepsAFourthColumn) {
     clickBox(2);

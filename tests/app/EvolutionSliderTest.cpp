@@ -7,18 +7,9 @@
 #include <QMenu>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QWheelEvent>
 
 namespace app_testing {
 namespace {
-
-// One notch of the mouse wheel over a widget, which does not take the focus.
-void turnWheelOver(QWidget* widget) {
-    const QPointF at = QPointF(widget->rect().center());
-    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-}
 
 TEST_F(MainWindowTest, LeavingAFieldThatIsNoNumberSetsItBackToZero) {
     slideTo(20);

@@ -13,9 +13,11 @@
 #include "support/WidgetTestMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,14 @@
 namespace app_testing {
 
 inline const QRect lessonWorkArea(0, 0, 1024, 738);
+
+// One notch of the mouse wheel over a widget, which does not take the focus.
+inline void turnWheelOver(QWidget* widget) {
+    const QPointF at = QPointF(widget->rect().center());
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
