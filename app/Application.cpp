@@ -8,8 +8,9 @@
 namespace app {
 
 void prepareApplication() {
+    // No application display name: Qt would append it to every window's title bar. The title lives in
+    // framework::applicationTitle(), the error box's caption.
     QApplication::setApplicationName(QStringLiteral("molvanex"));
-    QApplication::setApplicationDisplayName(applicationTitle());
     framework::installFontSubstitutions();
     QApplication::setWindowIcon(windows::applicationIcon());
 }

@@ -25,7 +25,6 @@
 #include "windows/SecondaryWindows.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QScreen>
 #include <QTabBar>
@@ -137,19 +136,6 @@ controls::TMarkupLabel* markupLabel(QWidget* parent, const char* name, const con
 void showValue(framework::TEdit* field, const QString& text) {
     field->setText(text);
     field->setCursorPosition(0);
-}
-
-// The flat buttons' captions are drawn centred and clipped at the edges. A caption wider than its
-// designed button ("Mode d'emploi" in the substituted sans-serif face) widens the button about its
-// centre, so that the column of links stays aligned and nothing is cut off.
-layout::Bounds widenedForCaption(layout::Bounds designed, int captionWidth) {
-    constexpr int captionMargin = 4; // each side, clear of the frame and the bevel
-    const int needed = captionWidth + 2 * captionMargin;
-    if (needed > designed.width) {
-        designed.left -= (needed - designed.width + 1) / 2;
-        designed.width = needed;
-    }
-    return designed;
 }
 
 // Banker's rounding, as the window's chart sizing rounds its shares of the width.
@@ -595,7 +581,8 @@ void TFiche_molvanex::buildButtonColumn() {
         button->setColorDown(layout::flatButtonHighlight);
         button->setColorOverCaption(framework::clBlack);
         button->setAccessibleName(caption);
-        place(button, widenedForCaption(where, QFontMetrics(button->font()).horizontalAdvance(caption)));
+        place(button, where);
+        button->widenForCaption();
         return button;
     };
     FlatButton3 =

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -47,6 +48,17 @@ TFlatButton::TFlatButton(QWidget* parent)
 
 QSize TFlatButton::sizeHint() const {
     return {defaultWidth, defaultHeight};
+}
+
+// The caption is drawn centred and clipped at the edges. A caption wider than its designed button
+// ("Mode d'emploi" or "Tableau mesures" in the substituted sans-serif face) widens the button about its
+// centre, so that a column of links stays aligned and nothing is cut off.
+void TFlatButton::widenForCaption() {
+    constexpr int captionMargin = 4; // each side, clear of the frame and the bevel
+    const int needed = QFontMetrics(font()).horizontalAdvance(caption_) + 2 * captionMargin;
+    if (needed > width()) {
+        setGeometry(x() - (needed - width() + 1) / 2, y(), needed, height());
+    }
 }
 
 void TFlatButton::followName() {

@@ -38,6 +38,8 @@ public:
     explicit TFlatButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    // Widens the button about its centre when its caption, in its font, would not fit between its edges.
+    void widenForCaption();
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption); // shows the normal look at once

@@ -1,8 +1,9 @@
 #include "framework/ErrorGuard.h"
 
+#include "framework/ApplicationTitle.h"
+
 #include "model/Failure.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -83,7 +84,7 @@ void showErrorBox(const QString& message) {
         return;
     }
     boxOpen() = true;
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok);
     // The conversion messages quote what the pupil typed: tags in it are shown as typed, never rendered.
     box.setTextFormat(Qt::PlainText);
     box.exec();

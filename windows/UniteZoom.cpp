@@ -346,6 +346,7 @@ void TFicheZoom::buildColumn() {
 
     FlatButton2 = flatButton(p, "FlatButton2", QStringLiteral("Tableau mesures"), QRect(8, 490, 83, 22), true,
                              framework::clPaleYellow);
+    FlatButton2->widenForCaption();
     FlatButton1 = flatButton(p, "FlatButton1", QStringLiteral("Quitter ZOOM"), QRect(10, 520, 79, 22), false,
                              framework::rgb(153, 143, 130));
 

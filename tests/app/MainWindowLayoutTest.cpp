@@ -2,10 +2,12 @@
 // the window, and the first equation loaded.
 #include "MainWindowFixture.h"
 
+#include "app/Application.h"
 #include "chart/ChartRenderer.h"
 #include "chart/ChartView.h"
 #include "chart/TextCache.h"
 #include "controls/FlatButtons.h"
+#include "framework/ErrorGuard.h"
 #include "framework/Timer.h"
 
 #include <QAccessible>
@@ -14,6 +16,8 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <functional>
 
 namespace app_testing {
 namespace {
@@ -41,6 +45,45 @@ TEST_F(MainWindowTest, OnALessonWorkAreaTheChartsShareTheWidthBelowTheTable) {
     const chart::ChartRenderer layout(*lineChart(), QSizeF(lineChart()->size()), text);
     ASSERT_TRUE(layout.legendArea());
     EXPECT_LE(lineChart()->x() + layout.legendArea()->right(), pageWidth);
+}
+
+// The title of the modal window the action opens, which is then closed.
+QString titleOfModalOpenedBy(const std::function<void()>& open) {
+    QString title;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            answer.stop();
+            title = modal->windowTitle();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    answer.start();
+    open();
+    return title;
+}
+
+// Qt appends the application's display name to every title bar once one is set, which cut the narrow
+// dialogs' titles mid-word: each title bar shows its caption alone, and the error box keeps the title.
+TEST_F(MainWindowTest, EveryTitleBarShowsExactlyItsCaption) {
+    testing_support::RealErrorBoxes realBoxes;
+    app::prepareApplication();
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("sonde"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("sonde"))
+        << "a display name of its own would be appended to the titles";
+    QCoreApplication::setApplicationName(name);
+
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Chimie générale - seconde"));
+    EXPECT_EQ(titleOfModalOpenedBy([this] { clickButton("GlyphButton2"); }), QStringLiteral("Zoom"));
+    EXPECT_EQ(titleOfModalOpenedBy([this] { clickButton("FlatButton3"); }),
+              QStringLiteral("tableau des mesures"));
+    EXPECT_EQ(titleOfModalOpenedBy([this] { clickButton("btnpropos"); }), QStringLiteral("A propos"));
+    EXPECT_EQ(titleOfModalOpenedBy([this] { window().GlyphButton3Click(); }),
+              QStringLiteral("Nouvelle Equation"));
+    EXPECT_EQ(titleOfModalOpenedBy([] { framework::showErrorBox(QStringLiteral("Essai")); }),
+              QStringLiteral("Avancement de la réaction"));
 }
 
 TEST_F(MainWindowTest, EveryResizeAndActivationSizesTheChartsToTheWindowAsItIsThen) {

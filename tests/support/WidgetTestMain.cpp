@@ -42,7 +42,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Avancement de la réaction"));
     framework::installFontSubstitutions();
     testing_support::recordErrorBoxes();
     ::testing::InitGoogleMock(&argc, argv);

@@ -6,6 +6,7 @@
 #include "WindowTestSupport.h"
 
 #include "chart/ChartView.h"
+#include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/MarkupImageList.h"
 #include "controls/markuplabel.h"
@@ -17,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 
 #include <QMenu>
 #include <QMessageBox>
@@ -91,6 +93,15 @@ TEST_F(ZoomWindow, OpensMaximisedWithItsCaptionAndItsThreePages) {
     EXPECT_EQ(pages->tabText(1), QStringLiteral("Courbes de l'évolution"));
     EXPECT_EQ(pages->tabText(2), QStringLiteral("Histogramme et courbes"));
     EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabHisto"));
+}
+
+TEST_F(ZoomWindow, TheTableButtonShowsItsWholeCaptionInsideTheColumn) {
+    auto window = open();
+    auto* button = child<controls::TFlatButton>(*window, "FlatButton2");
+    const int caption = QFontMetrics(button->font()).horizontalAdvance(button->caption());
+    EXPECT_GE(button->width(), caption + 8) << "the caption is not cut off";
+    EXPECT_GE(button->x(), 0);
+    EXPECT_LE(button->geometry().right(), button->parentWidget()->width() - 1);
 }
 
 TEST_F(ZoomWindow, ActivationSharesTheWidthBetweenThePagesAndTheColumn) {
