@@ -53,13 +53,12 @@ TFloatSpinEdit::TFloatSpinEdit(QWidget* parent)
     // The frame is ours (sunken and two pixels wide), so that the buttons sit inside it.
     setFrame(false);
     setAcceptDrops(false);
+    setTabStop(true);
     spinButton_->resize(spinButtonWidth, spinButtonHeight);
     spinButton_->setFocusControl(this);
     spinButton_->OnUpClick = [this](QObject*) { stepUp(); };
     spinButton_->OnDownClick = [this](QObject*) { stepDown(); };
     spinButton_->show();
-    spinButton_->upButton()->installEventFilter(this);
-    spinButton_->downButton()->installEventFilter(this);
     {
         const QSignalBlocker blocker(this);
         QLineEdit::setText(QStringLiteral("0.0"));
@@ -201,7 +200,9 @@ bool TFloatSpinEdit::tabStop() const {
 }
 
 void TFloatSpinEdit::setTabStop(bool tabStop) {
-    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    // A left press gives the field the focus (mousePressEvent); Qt's click focus would follow a right or
+    // middle press too.
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
 // ---- character filter, cut and paste ----
@@ -330,11 +331,9 @@ void TFloatSpinEdit::inputMethodEvent(QInputMethodEvent* event) {
 void TFloatSpinEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     guarded([&] {
-        // A press of the mouse inside the field places the caret; every other way in selects the text.
-        // Qt hands the focus to the field before it delivers the press, also when the press is on the
-        // arrows, so that case is settled when the press arrives.
-        focusedByPress_ = event->reason() == Qt::MouseFocusReason;
-        if (autoSelect_ && !focusedByPress_) {
+        // A press of the mouse inside the field places the caret; every other way in (the arrows'
+        // press among them) selects the text.
+        if (autoSelect_ && event->reason() != Qt::MouseFocusReason) {
             selectAll();
         }
     });
@@ -353,20 +352,10 @@ void TFloatSpinEdit::focusOutEvent(QFocusEvent* event) {
 }
 
 void TFloatSpinEdit::mousePressEvent(QMouseEvent* event) {
-    focusedByPress_ = false;
-    QLineEdit::mousePressEvent(event);
-}
-
-bool TFloatSpinEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && focusedByPress_) {
-        focusedByPress_ = false;
-        guarded([&] {
-            if (autoSelect_) {
-                selectAll();
-            }
-        });
+    if (event->button() == Qt::LeftButton && !hasFocus()) {
+        setFocus(Qt::MouseFocusReason);
     }
-    return QLineEdit::eventFilter(watched, event);
+    QLineEdit::mousePressEvent(event);
 }
 
 void TFloatSpinEdit::mouseReleaseEvent(QMouseEvent* event) {

@@ -89,7 +89,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     double clampValue(double value) const;
@@ -107,8 +106,6 @@ private:
     bool editorEnabled_ = true;
     bool autoSelect_ = true;
     bool ctl3D_ = true;
-    // The focus came with a mouse press, which may yet turn out to be on the arrows rather than the text.
-    bool focusedByPress_ = false;
     framework::TColor color_ = framework::clWhite;
 };
 

@@ -377,8 +377,9 @@ bool TGlyphButton::tabStop() const {
 }
 
 void TGlyphButton::setTabStop(bool tabStop) {
-    // Out of the tab order the button still takes the focus when pressed.
-    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    // Out of the tab order the button still takes the focus when pressed, but only by the left button,
+    // which press() gives it: Qt's click focus would follow a right or middle press too.
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
 QMenu* TGlyphButton::popupMenu() const {

@@ -326,8 +326,9 @@ bool TSpinButton::tabStop() const {
 }
 
 void TSpinButton::setTabStop(bool tabStop) {
-    // Even when it is no tab stop the control can hold the focus, which it takes when pressed.
-    setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
+    // The focus comes with a left press on an arrow (pressedButton), never with Qt's click focus, which
+    // would follow a right or middle press too.
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void TSpinButton::layoutButtons() {
@@ -357,8 +358,7 @@ void TSpinButton::pressedButton(TRepeatButton* button) {
     setFocusedButton(button);
     // Pressing an arrow puts the keyboard focus into the field the buttons belong to.
     QWidget* control = focusControl_;
-    if (control && (control->focusPolicy() & Qt::TabFocus) && control->isVisible() && control->isEnabled() &&
-        !control->hasFocus()) {
+    if (control && control->isVisible() && control->isEnabled() && !control->hasFocus()) {
         control->setFocus(Qt::OtherFocusReason);
     } else if (tabStop() && !hasFocus() && isVisible() && isEnabled()) {
         setFocus(Qt::MouseFocusReason);

@@ -137,6 +137,36 @@ TEST_F(MainWindowTest, HalvesOfAPixelRoundToEven) {
     EXPECT_EQ(barChart()->width(), 410);
 }
 
+// Only the left button presses: a right or middle click leaves the focus where it was, so that no push
+// button shows its focus rectangle and no field selects its text.
+struct OtherButtonPress {
+    const char* control;
+    Qt::MouseButton button;
+    friend void PrintTo(const OtherButtonPress& p, std::ostream* os) {
+        *os << p.control << (p.button == Qt::RightButton ? " right" : " middle");
+    }
+};
+
+class OtherButtonPressTest : public MainWindowTest, public ::testing::WithParamInterface<OtherButtonPress> {};
+
+TEST_P(OtherButtonPressTest, TakesNoFocusAndSelectsNothing) {
+    slider()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return slider()->hasFocus(); }));
+    QWidget* target = child(GetParam().control);
+    QTest::mouseClick(target, GetParam().button, {}, QPoint(4, target->height() / 2));
+    EXPECT_TRUE(slider()->hasFocus());
+    EXPECT_FALSE(field(1)->hasSelectedText());
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
+    EXPECT_FALSE(slider()->hasFocus()) << "the left button still gives the focus";
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, OtherButtonPressTest,
+                         ::testing::Values(OtherButtonPress{"BtnInitialisation", Qt::RightButton},
+                                           OtherButtonPress{"BtnInitialisation", Qt::MiddleButton},
+                                           OtherButtonPress{"GlyphButton4", Qt::RightButton},
+                                           OtherButtonPress{"MaskEdit11i", Qt::RightButton},
+                                           OtherButtonPress{"MaskEdit11i", Qt::MiddleButton}));
+
 struct Placement {
     friend void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
 
