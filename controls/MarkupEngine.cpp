@@ -4,7 +4,10 @@
 #include "controls/MarkupImages.h"
 #include "controls/MarkupText.h"
 
+#include <QBrush>
 #include <QHash>
+#include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <array>
@@ -779,6 +782,27 @@ void LinePass::rotate(QStringView tag) {
     state_.font.angle = int(turned < 0 ? turned + fullTurn : turned);
 }
 
+namespace {
+
+// A background tile is drawn once per copy: a small one is first repeated into a tile of at least this
+// many pixels a side, so that a 1 × 1 picture costs a few draws rather than one per pixel.
+constexpr int minimumTileSide = 256;
+
+QImage repeatedTile(const QImage& tile) {
+    if (tile.width() >= minimumTileSide && tile.height() >= minimumTileSide) {
+        return tile;
+    }
+    const auto repeated = [](int side) { return side * ((minimumTileSide + side - 1) / side); };
+    QImage large(repeated(tile.width()), repeated(tile.height()), QImage::Format_ARGB32_Premultiplied);
+    large.fill(Qt::transparent);
+    QPainter painter(&large);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(large.rect(), QBrush(tile));
+    return large;
+}
+
+} // namespace
+
 void LinePass::body(QStringView tag) {
     if (!drawing()) {
         return;
@@ -787,8 +811,9 @@ void LinePass::body(QStringView tag) {
     const Rect area = r_.request.rect;
     const QStringView background = attributes.value(QLatin1String("background"));
     if (background.startsWith(QLatin1String("file://"), Qt::CaseInsensitive)) {
-        const QImage tile = loadImageFile(background.mid(7).toString());
-        if (!tile.isNull()) {
+        const QImage loaded = loadImageFile(background.mid(7).toString());
+        if (!loaded.isNull()) {
+            const QImage tile = repeatedTile(loaded);
             const std::optional<Rect> clip = surface_.clipRect();
             // Only the visible part of the area is tiled: an auto-sized label lays out in a rectangle
             // far wider than itself.

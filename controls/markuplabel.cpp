@@ -29,6 +29,8 @@ constexpr int autoSizeMargin = 6;
 // has room to grow downwards.
 constexpr int autoSizeExtraWidth = 65535;
 constexpr int autoSizeExtraHeight = 250;
+// Deeper than any text a label can hold.
+constexpr int unboundedHeight = 1 << 28;
 constexpr int listBoxSide = 100;
 constexpr int listBoxTextPadding = 10;
 constexpr QPoint paramHintOffset{10, -10};
@@ -550,11 +552,10 @@ void TMarkupLabel::fitAutoSize() {
     if (!autoSizing_ || align_ == alClient) {
         return;
     }
-    MeasuringSurface measuring;
-    measuring.surface().setFont(font_);
-    const MarkupResult result = RenderMarkup(measuring.surface(), request(false, {-1, -1}));
+    const bool growsDown = align_ == alNone || align_ == alTop || align_ == alBottom;
+    const MarkupResult result = measureWhole(request(false, {-1, -1}), growsDown);
     QSize size = this->size();
-    if (align_ == alNone || align_ == alTop || align_ == alBottom) {
+    if (growsDown) {
         size.setHeight(result.totalHeight + autoSizeMargin);
     }
     if (align_ == alNone || align_ == alLeft || align_ == alRight) {
@@ -566,12 +567,22 @@ void TMarkupLabel::fitAutoSize() {
 }
 
 QSize TMarkupLabel::sizeHint() const {
+    MarkupRequest unbounded = request(false, {-1, -1});
+    unbounded.rect = {1, 0, 1 + autoSizeExtraWidth, 0};
+    const MarkupResult result = measureWhole(unbounded, true);
+    return {result.maxWidth + autoSizeMargin, result.totalHeight + autoSizeMargin};
+}
+
+MarkupResult TMarkupLabel::measureWhole(MarkupRequest request, bool growsDown) const {
+    // Painting lays out 250 pixels below a label that grows downwards, and each size change repaints
+    // once more, so that the label grows until every line fits: the end of those steps is the height
+    // of the whole text, measured here at once.
+    if (growsDown) {
+        request.rect.bottom = std::max(request.rect.bottom, request.rect.top + unboundedHeight);
+    }
     MeasuringSurface measuring;
     measuring.surface().setFont(font_);
-    MarkupRequest unbounded = request(false, {-1, -1});
-    unbounded.rect = {1, 0, 1 + autoSizeExtraWidth, autoSizeExtraHeight};
-    const MarkupResult result = RenderMarkup(measuring.surface(), unbounded);
-    return {result.maxWidth + autoSizeMargin, result.totalHeight + autoSizeMargin};
+    return RenderMarkup(measuring.surface(), request);
 }
 
 TMarkupLabel::ParamHit TMarkupLabel::HitTestParam(int x, int y) {
@@ -603,9 +614,12 @@ TMarkupLabel::PictureKey TMarkupLabel::pictureKey() const {
             images_ ? images_->count() : 0};
 }
 
-void TMarkupLabel::drawPicture(QPainter& painter) const {
+void TMarkupLabel::drawPicture(QPainter& painter, const QRect& visible) const {
     QtSurface qtSurface(painter);
     Surface& surface = qtSurface;
+    // Nothing is drawn outside what can be seen, and the markup's BODY background is tiled only there:
+    // an auto-sized label lays its text out in a rectangle 65535 pixels wider than itself.
+    surface.setClipRect(Rect::fromQRect(visible));
     Rect rect = clientRect(*this);
     if (!transparent_) {
         surface.setBrush(color());
@@ -618,18 +632,21 @@ void TMarkupLabel::drawPicture(QPainter& painter) const {
     RenderMarkup(surface, request(true, mousePos_));
 }
 
-void TMarkupLabel::paintEvent(QPaintEvent*) {
+void TMarkupLabel::paintEvent(QPaintEvent* event) {
     guarded([&] {
         QPainter painter(this);
         const PictureKey key = pictureKey();
+        // What the window shows of the label, and at least what this paint asks for (a label rendered
+        // away from the screen has no visible part).
+        const QRect visible = (visibleRegion().boundingRect() | event->rect()) & rect();
         // Shadowed text is drawn over its shadow; blended in a kept picture, the two would round a
         // little differently from text drawn straight onto the window, so it is always drawn anew.
         if (key.markup.contains(shadowTag, Qt::CaseInsensitive)) {
             picture_.clear();
-            drawPicture(painter);
+            drawPicture(painter, visible);
             return;
         }
-        picture_.paint(painter, size(), key, [this](QPainter& p) { drawPicture(p); });
+        picture_.paint(painter, visible, key, [this, visible](QPainter& p) { drawPicture(p, visible); });
     });
 }
 

@@ -228,7 +228,8 @@ private:
     // Where the markup is laid out (inside the frames), for painting, auto-sizing and hit testing alike.
     Rect textRect() const;
     void drawFrame(Surface& surface, Rect& rect) const;
-    void drawPicture(QPainter& painter) const;
+    void drawPicture(QPainter& painter, const QRect& visible) const;
+    MarkupResult measureWhole(MarkupRequest request, bool growsDown) const;
     MarkupRequest request(bool paint, QPoint point) const;
     void fitAutoSize();
     void propertyChanged(bool affectsLayout);

@@ -10,9 +10,11 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QRect>
 #include <QSize>
 
 #include <optional>
+#include <utility>
 
 namespace framework {
 
@@ -26,31 +28,38 @@ public:
     // Draws the picture for key at the painter's origin; draw(QPainter&) paints it first when the kept
     // one was made for another key, size or pixel ratio. An opaque picture must cover its whole size.
     template <class Draw> void paint(QPainter& painter, QSize size, const Key& key, Draw&& draw) {
-        if (size.isEmpty()) {
+        paint(painter, QRect(QPoint(0, 0), size), key, std::forward<Draw>(draw));
+    }
+
+    // The same for the part area of the widget only: a widget far larger than its window keeps a
+    // picture of what can be seen of it, not of all of it. draw() paints in the widget's coordinates.
+    template <class Draw> void paint(QPainter& painter, QRect area, const Key& key, Draw&& draw) {
+        if (area.isEmpty()) {
             return;
         }
         const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-        if (!(key_ && *key_ == key && size_ == size && ratio_ == ratio)) {
+        if (!(key_ && *key_ == key && area_ == area && ratio_ == ratio)) {
             key_.reset();
-            image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+            image_ = QImage(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
             image_.setDevicePixelRatio(ratio);
             image_.fill(Qt::transparent);
             {
                 QPainter picture(&image_);
+                picture.translate(-area.topLeft());
                 draw(picture);
             }
             key_ = key;
-            size_ = size;
+            area_ = area;
             ratio_ = ratio;
         }
         if (opacity_ == PictureOpacity::Opaque) {
             // Copying an opaque picture is cheaper than blending it.
             const QPainter::CompositionMode mode = painter.compositionMode();
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            painter.drawImage(QPointF(0, 0), image_);
+            painter.drawImage(QPointF(area.topLeft()), image_);
             painter.setCompositionMode(mode);
         } else {
-            painter.drawImage(QPointF(0, 0), image_);
+            painter.drawImage(QPointF(area.topLeft()), image_);
         }
     }
 
@@ -65,7 +74,7 @@ public:
 private:
     PictureOpacity opacity_;
     std::optional<Key> key_;
-    QSize size_;
+    QRect area_;
     qreal ratio_ = 0;
     QImage image_;
 };

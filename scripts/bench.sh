@@ -67,6 +67,8 @@ benchmarks=(
     "One zoom slider change at 1920 x 1080, line charts page|bench_zoom_bench|BM_ZoomSliderChange/page:1|bench_baseline_bench|BM_BareWindowRepaintFullHd|3"
     "One zoom slider change at 1920 x 1080, both charts page|bench_zoom_bench|BM_ZoomSliderChange/page:2|bench_baseline_bench|BM_BareWindowRepaintFullHd|3"
     "Markup engine, one formula drawn|bench_markup_bench|BM_RenderFormula|bench_baseline_bench|BM_PlainTextDraw|-"
+    "Markup label paint, 1 x 1 BODY background, auto-sized 41 x 22|bench_markuplabel_bench|BM_BodyBackgroundSmallLabel|bench_baseline_bench|BM_PlainTextDraw|20"
+    "Markup label paint, 20000 x 20000 picture and BODY background|bench_markuplabel_bench|BM_BodyBackgroundHugeLabel|bench_baseline_bench|BM_BareWindowRepaint|20"
     "Line chart paint at 1920 x 1080|bench_chart_bench|BM_ZoomLineChart1920x1080|bench_baseline_bench|BM_BareWindowRepaintFullHd|2"
     "Chart paint with a 1e9 / 0.1 axis at 1920 x 1080|bench_chart_bench|BM_BillionUnitAxis1920x1080|bench_chart_bench|BM_MainLineChart1920x1080|-"
     "1 000 000-row table: open and scroll to the end|bench_table_bench|OpenFillAndScrollToTheEnd/1000000|bench_table_bench|OpenFillAndScrollToTheEnd/100|100"

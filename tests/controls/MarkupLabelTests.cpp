@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 
@@ -137,6 +138,44 @@ TEST_F(MarkupLabel, SizeIsRightBeforeTheFirstPaintAndPaintingNeverResizes) {
     EXPECT_EQ(resizes, 0);
     EXPECT_EQ(label->size(), fitted);
     label->removeEventFilter(&counter);
+}
+
+TEST_F(MarkupLabel, AnAutoSizedLabelOfThirtyLinesShowsThemAll) {
+    label->setSurfaceFont(fontWithTextHeight(16));
+    label->setAutoSizing(true);
+    QStringList lines(30, QStringLiteral("ligne"));
+    lines.last() = QStringLiteral("<FONT color=\"#FF0000\">fin</font>");
+    label->setMarkup(lines.join(QStringLiteral("<BR>")));
+    window->resize(400, 600);
+    show();
+    EXPECT_EQ(label->height(), 30 * 16 + 6);
+    // The last line is drawn: red pixels within its 16 rows.
+    const QImage image = label->grab().toImage();
+    bool red = false;
+    for (int y = label->height() - 22; y < label->height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            red = red || image.pixelColor(x, y) == QColor(255, 0, 0);
+        }
+    }
+    EXPECT_TRUE(red);
+}
+
+TEST_F(MarkupLabel, ALabelFarLargerThanItsWindowPaintsWhatCanBeSeen) {
+    QTemporaryDir dir;
+    QImage tile(1, 1, QImage::Format_RGB32);
+    tile.fill(Qt::green);
+    const QString path = dir.filePath(QStringLiteral("fond.png"));
+    ASSERT_TRUE(tile.save(path));
+    label->setAutoSizing(true);
+    label->setMarkup(
+        QStringLiteral(
+            "<BODY background=\"file://%1\"><IMG src=\"file://%1\" width=\"20000\" height=\"20000\">")
+            .arg(path));
+    EXPECT_EQ(label->size(), QSize(20006, 20006));
+    show();
+    const QImage seen = window->grab().toImage();
+    EXPECT_EQ(seen.pixelColor(300, 150), QColor(Qt::green));
+    EXPECT_EQ(seen.pixelColor(21, 21), QColor(Qt::green));
 }
 
 TEST_F(MarkupLabel, WithoutAutoSizingTheSizeNeverChanges) {
