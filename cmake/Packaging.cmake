@@ -13,13 +13,32 @@ foreach(size 16 32 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${MOLVANEX_ICON_NAME}.png)
 endforeach()
 
+# The manual pages (English and French) and the changelog, compressed as Debian ships them, and the
+# copyright file.
+set(MOLVANEX_PACKAGE_DOCS)
+foreach(page man/molvanex.1 man/fr/molvanex.1 changelog)
+    set(compressed ${PROJECT_BINARY_DIR}/packaging/${page}.gz)
+    get_filename_component(folder ${compressed} DIRECTORY)
+    add_custom_command(OUTPUT ${compressed}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
+        COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/${page} > ${compressed}
+        DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${page} VERBATIM)
+    list(APPEND MOLVANEX_PACKAGE_DOCS ${compressed})
+endforeach()
+add_custom_target(molvanex_package_docs ALL DEPENDS ${MOLVANEX_PACKAGE_DOCS})
+add_dependencies(molvanex molvanex_package_docs)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/man/molvanex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/man/fr/molvanex.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.gz ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME molvanex)
 set(CPACK_PACKAGE_VENDOR "Équipe Molvanex")
 set(CPACK_PACKAGE_CONTACT "Équipe Molvanex <equipe@molvanex.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Advancement of a chemical reaction, for upper-secondary chemistry")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Teaching program: pick one of seven chemical equations, enter the initial quantities\n of its reactants and follow the advancement X with a slider or a timed animation,\n with a state table, a bar chart and a line chart.")
+    "Teaching program: pick one of seven chemical equations, enter the initial\n quantities of its reactants and follow the advancement X with a slider or a\n timed animation, with a state table, a bar chart and a line chart.")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, xdg-utils")

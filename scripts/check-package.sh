@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Unpacks the Debian package into a fresh directory tree and checks that its files are in place and that
-# its desktop entry and AppStream metainfo validate. With MOLVANEX_PACKAGE_INSTALL=1 (CI's clean machine)
+# Unpacks the Debian package into a fresh directory tree and checks that its files are in place, that
+# its desktop entry and AppStream metainfo validate, and that lintian finds no error and no warning. With MOLVANEX_PACKAGE_INSTALL=1 (CI's clean machine)
 # it also installs the package, starts the program the way its desktop entry does, from a directory
 # that holds no guide, checks that the main window paints and that "Mode d'emploi" finds the installed
 # guide, and removes the package again.
@@ -14,6 +14,8 @@ status=0
 icons=(usr/share/icons/hicolor/scalable/apps/fr.molvanex.Molvanex.svg)
 for size in 16 32 48 64 128 256; do icons+=("usr/share/icons/hicolor/${size}x${size}/apps/fr.molvanex.Molvanex.png"); done
 for f in usr/bin/molvanex usr/share/molvanex/mode_emploi.htm usr/share/molvanex/images \
+         usr/share/man/man1/molvanex.1.gz usr/share/man/fr/man1/molvanex.1.gz \
+         usr/share/doc/molvanex/changelog.gz usr/share/doc/molvanex/copyright \
          usr/share/applications/fr.molvanex.Molvanex.desktop \
          usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml "${icons[@]}"; do
     if [[ -e "$root/$f" ]]; then echo "present: /$f"; else echo "MISSING: /$f"; status=1; fi
@@ -29,6 +31,13 @@ fi
 desktop-file-validate "$root/usr/share/applications/fr.molvanex.Molvanex.desktop" && echo "desktop-file-validate: ok" || status=1
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml" || status=1
 dpkg-deb --info "$deb" | sed -n '/Package:/,/Description:/p'
+# Debian's own checks of the package: no error and no warning.
+if report=$(lintian --fail-on error,warning --display-info "$deb" 2>&1); then
+    echo "lintian: no error, no warning"
+else
+    status=1
+fi
+[[ -z "$report" ]] || sed 's/^/lintian: /' <<<"$report"
 
 if [[ "${MOLVANEX_PACKAGE_INSTALL:-0}" == 1 ]]; then
     sudo=(); [[ $(id -u) -eq 0 ]] || sudo=(sudo)

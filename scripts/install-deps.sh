@@ -9,7 +9,7 @@ declare -A groups=(
              xvfb xauth xdg-utils clang-format"
     [fuzz]="clang libclang-rt-14-dev"
     [bench]="xvfb xauth"
-    [package]="dpkg-dev desktop-file-utils appstream file"
+    [package]="dpkg-dev desktop-file-utils appstream file lintian"
     [docs]="chromium"
 )
 
