@@ -5,7 +5,9 @@
 #include "FakeMainForm.h"
 #include "WindowTestSupport.h"
 
+#include "chart/ChartRenderer.h"
 #include "chart/ChartView.h"
+#include "chart/TextCache.h"
 #include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/MarkupImageList.h"
@@ -268,6 +270,35 @@ TEST_F(ZoomWindow, ACoefficientTwoForTheProductEndsTheLeftAxesAtEleven) {
     auto window = open();
     for (const char* name : {"Courbe_1", "courbe_2", "courbe_11", "courbe_22"}) {
         EXPECT_DOUBLE_EQ(chartOf(*window, name)->leftAxis().maximum(), 11) << name;
+    }
+}
+
+// Both bar charts keep every mark whole, clear of the others and of the title, up to the largest
+// quantity the fields take.
+TEST_F(ZoomWindow, EveryBarMarkIsWholeInBothBarCharts) {
+    auto window = open();
+    auto* pages = child<QTabWidget>(*window, "PageControleZoom");
+    for (const char* quantity : {"10", "50"}) {
+        typeInto(field(*window, "n1z"), QString::fromLatin1(quantity));
+        for (int position : {0, 5}) {
+            slideTo(*window, position);
+            for (const auto& [page, name] : {std::pair{0, "Courbe_1"}, {2, "courbe_11"}}) {
+                pages->setCurrentIndex(page);
+                chart::TChartView* view = chartOf(*window, name);
+                chart::TextCache text;
+                const chart::ChartRenderer layout(*view, QSizeF(view->size()), text);
+                const std::vector<QRectF> marks = layout.markBoxes();
+                ASSERT_EQ(marks.size(), std::size_t(view->barSeries(0).count())) << name;
+                for (std::size_t i = 0; i < marks.size(); ++i) {
+                    EXPECT_TRUE(layout.markClip().contains(marks[i]))
+                        << name << " " << quantity << " mark " << i;
+                    EXPECT_FALSE(marks[i].intersects(layout.scenery().titleBlock)) << name << " mark " << i;
+                    for (std::size_t j = 0; j < i; ++j) {
+                        EXPECT_FALSE(marks[i].intersects(marks[j])) << name << " marks " << j << ", " << i;
+                    }
+                }
+            }
+        }
     }
 }
 
