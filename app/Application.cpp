@@ -4,6 +4,8 @@
 #include "windows/ApplicationIcon.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace app {
 
@@ -13,6 +15,19 @@ void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("molvanex"));
     framework::installFontSubstitutions();
     QApplication::setWindowIcon(windows::applicationIcon());
+    loadQtFrench();
+}
+
+// The program is French whatever the desktop's language: Qt's own texts (edit menus, scroll bars,
+// dialog buttons) come from Qt's French catalogue, so that every window speaks one language. Without
+// the catalogue installed they stay as Qt ships them, which is all that is lost.
+bool loadQtFrench() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return QCoreApplication::installTranslator(translator);
+    }
+    delete translator;
+    return false;
 }
 
 } // namespace app

@@ -4,7 +4,11 @@
 
 namespace app {
 
-// Sets the application's name, the font substitutions and the window icon on the running QApplication.
+// Sets the application's name, the font substitutions, the window icon and Qt's French texts on the
+// running QApplication.
 void prepareApplication();
+
+// Installs Qt's French catalogue; false when it is not installed.
+bool loadQtFrench();
 
 } // namespace app

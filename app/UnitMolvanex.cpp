@@ -5,6 +5,7 @@
 #include "chart/ChartView.h"
 #include "chart/FormCharts.h"
 #include "controls/BevelCheck.h"
+#include "controls/CheckRow.h"
 #include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/GlyphBtn.h"
@@ -12,6 +13,7 @@
 #include "controls/markuplabel.h"
 #include "framework/Edit.h"
 #include "framework/ErrorGuard.h"
+#include "framework/FocusMark.h"
 #include "framework/LocaleText.h"
 #include "framework/Menu.h"
 #include "framework/QtColor.h"
@@ -191,6 +193,7 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     buildCharts();
     buildMenus();
     buildButtonColumn();
+    buildKeyboardAccess();
     Timer1 = new framework::TTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(simulationInterval);
@@ -565,7 +568,6 @@ void TFiche_molvanex::buildButtonColumn() {
     BarEvolution->setTickInterval(10);
     BarEvolution->setTickPosition(QSlider::TicksBelow);
     BarEvolution->setAccessibleName(QStringLiteral("Avancement de la réaction"));
-    BarEvolution->setAccessibleDescription(QStringLiteral("X en pourcentage de l'avancement maximal"));
     BarEvolution->ValueText = [this] { return QStringLiteral("X = %1 mol").arg(MaskEditX->text()); };
     place(BarEvolution, layout::evolutionSlider);
 
@@ -596,6 +598,41 @@ void TFiche_molvanex::buildButtonColumn() {
     GlyphButton3 =
         glyphButton("GlyphButton3", QStringLiteral("Nouvelle équation"), layout::newEquationButton);
     GlyphButton3->hide();
+}
+
+// Everything the mouse does, the keyboard does too, in the order the window reads: the row of
+// equations, the two initial quantities, the button column with the slider, then the two charts.
+void TFiche_molvanex::buildKeyboardAccess() {
+    // One page needs no tab of its own in the Tab order.
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+    presetRow_ = new controls::CheckRow({presetBoxes_.begin(), presetBoxes_.end()}, this);
+
+    focusMark_ = new framework::FocusMark(TabSheet1);
+    const std::array<controls::TMarkupLabel*, 7> titles{
+        Titre1, MarkupLabel1, MarkupLabel2, MarkupLabel3, MarkupLabel4, MarkupLabel5, MarkupLabel6};
+    for (std::size_t i = 0; i < presetBoxes_.size(); ++i) {
+        focusMark_->watch(presetBoxes_[i], titles[i]);
+    }
+    for (controls::TFlatButton* button : {FlatButton3, btnpropos, FlatButton2, FlatButton1}) {
+        button->setTabStop(true);
+        focusMark_->watch(button);
+    }
+    for (chart::TChartView* view : {Chart1, Chart2}) {
+        focusMark_->watch(view);
+    }
+
+    const std::initializer_list<QWidget*> order{
+        BevelCheck1, BevelCheck2, BevelCheck3,       BevelCheck4,  BevelCheck5,  BevelCheck6,  BevelCheck7,
+        MaskEdit11i, MaskEdit22i, BtnInitialisation, GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,
+        FlatButton3, btnpropos,   FlatButton2,       FlatButton1,  Chart1,       Chart2};
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
 }
 
 void TFiche_molvanex::connectEvents() {

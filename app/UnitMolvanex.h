@@ -24,6 +24,7 @@ class LineSeries;
 } // namespace chart
 
 namespace controls {
+class CheckRow;
 class TBevelCheck;
 class TFlatButton;
 class TFloatSpinEdit;
@@ -37,6 +38,7 @@ struct Quantities;
 } // namespace model
 
 namespace framework {
+class FocusMark;
 class TEdit;
 class TShape;
 class TStaticText;
@@ -264,6 +266,7 @@ private:
     void buildCharts();
     void buildMenus();
     void buildButtonColumn();
+    void buildKeyboardAccess();
     void connectEvents();
 
     void presetBoxClicked(int number);
@@ -285,6 +288,8 @@ private:
     bool fittedToWorkArea_ = false;
     double xmax_ = 0;
     std::array<controls::TBevelCheck*, 7> presetBoxes_{};
+    controls::CheckRow* presetRow_ = nullptr;
+    framework::FocusMark* focusMark_ = nullptr;
     std::array<QAction*, 6> graduationItems_{};
     std::array<QAction*, 6> graduationItems2_{};
     std::array<QAction*, 5> lineWidthItems_{};

@@ -9,6 +9,7 @@
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
@@ -56,6 +57,8 @@ TChartView::TChartView(QWidget* parent)
     framework::installAccessible<TChartView, ChartAccessible>();
     setLocaleProvider(&framework::numberLocale);
     setAccessibleName(QStringLiteral("Graphique"));
+    // Reached by Tab only: a click on the chart leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 TChartView::~TChartView() = default;
@@ -209,6 +212,14 @@ void TChartView::contextMenuEvent(QContextMenuEvent* event) {
             showPopupMenu(mapToGlobal(rect().center()));
         }
     });
+}
+
+void TChartView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        framework::guarded([&] { showPopupMenu(mapToGlobal(rect().center())); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TChartView::showPopupMenu(const QPoint& globalPos) {

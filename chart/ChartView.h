@@ -1,7 +1,8 @@
 #pragma once
 // The chart as a widget: it is the chart model (configure and fill it directly, every change repaints)
 // and paints it with QPainter: gradient background, title block, axes with their labels and titles,
-// 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given.
+// 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given; Tab
+// reaches the chart, and the Menu key or Shift+F10 shows the menu under the keyboard.
 
 #include "chart/ChartModel.h"
 #include "chart/ChartRenderer.h"
@@ -42,6 +43,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void chartChanged() override;
 
 private:

@@ -102,6 +102,7 @@ void TBevelCheck::setState(TCheckBoxState state) {
         QAccessibleStateChangeEvent event(this, changed);
         QAccessible::updateAccessibility(&event);
     }
+    Q_EMIT stateChanged();
     raiseEvent(OnClick, this);
 }
 

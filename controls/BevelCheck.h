@@ -84,6 +84,10 @@ public:
     TMouseEvent OnMouseUp;
     TKeyEvent OnKeyDown;
 
+Q_SIGNALS:
+    // Every change of State, just before OnClick: for observers that must not take OnClick's place.
+    void stateChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -206,14 +207,39 @@ void TFlatButton::paintEvent(QPaintEvent*) {
     });
 }
 
-// ---- mouse ----
-
 void TFlatButton::click() {
     showLook(Look::Normal);
     if (buttonEnabled_) {
         raiseEvent(OnClick, this);
     }
 }
+
+bool TFlatButton::tabStop() const {
+    return focusPolicy() == Qt::TabFocus;
+}
+
+void TFlatButton::setTabStop(bool tabStop) {
+    setFocusPolicy(tabStop ? Qt::TabFocus : Qt::NoFocus);
+}
+
+// ---- keyboard ----
+
+void TFlatButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool presses = (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+                         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!presses) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Holding the key down clicks once.
+    if (!event->isAutoRepeat()) {
+        guarded([&] { click(); });
+    }
+    event->accept();
+}
+
+// ---- mouse ----
 
 void TFlatButton::mousePressEvent(QMouseEvent* event) {
     guarded([&] {

@@ -1,7 +1,8 @@
 #pragma once
 // A light button that reads as a flat coloured label with a thin frame, lights up with a fill colour and
 // a raised one-pixel bevel while the pointer is over it, and shows a sunken bevel while it is pressed.
-// It takes no keyboard focus.
+// It takes no keyboard focus, unless a window makes it a tab stop: then Tab reaches it and Space or
+// Enter clicks it, while the mouse still leaves the focus where it was.
 
 #include "controls/ControlEvents.h"
 #include "framework/Color.h"
@@ -71,6 +72,9 @@ public:
     // Raises OnClick as a release over the button does, after showing the normal look.
     void click();
 
+    bool tabStop() const;
+    void setTabStop(bool tabStop);
+
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
@@ -84,6 +88,7 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showLook(Look look);

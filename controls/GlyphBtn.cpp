@@ -891,6 +891,14 @@ void TGlyphButton::keyPressEvent(QKeyEvent* event) {
         if (key != 0 && dialogKey(key, event->modifiers())) {
             return;
         }
+        // Space presses the focused button as Enter does, for a pupil who knows Space from every
+        // other button of the desktop; held down, it presses once.
+        if (key == Qt::Key_Space && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!event->isAutoRepeat() && canTakeFocus()) {
+                keyboardClick();
+            }
+            return;
+        }
         event->ignore();
     });
 }

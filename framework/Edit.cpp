@@ -25,7 +25,9 @@ void TEdit::setText(const QString& text) {
 void TEdit::makeDisplayOnly() {
     setReadOnly(true);
     setFrame(false);
-    setFocusPolicy(Qt::TabFocus);
+    // Not a tab stop: Tab goes from field to field, and a screen reader reads the shown values in the
+    // table that holds them.
+    setFocusPolicy(Qt::NoFocus);
     setTextMargins(0, 0, 0, 0);
 }
 

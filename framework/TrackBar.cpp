@@ -11,7 +11,7 @@ namespace framework {
 namespace {
 
 // The slider's accessible value: its position as a number for the value interface, and as the text
-// its owner gives for reading aloud.
+// its owner gives for reading aloud, which is its description too.
 class TrackBarAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit TrackBarAccessible(TTrackBar* bar)
@@ -22,7 +22,7 @@ public:
                                                    : QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text kind) const override {
-        if (kind == QAccessible::Value) {
+        if (kind == QAccessible::Value || (kind == QAccessible::Description && bar()->ValueText)) {
             QString value;
             guarded(
                 [&] { value = bar()->ValueText ? bar()->ValueText() : QString::number(bar()->position()); });
@@ -62,11 +62,19 @@ void TTrackBar::setPosition(int position) {
         const QSignalBlocker blocker(this);
         setValue(position);
     }
-    raiseEvent(OnChange, this);
+    changed();
 }
 
 void TTrackBar::userChanged() {
+    changed();
+}
+
+void TTrackBar::changed() {
     raiseEvent(OnChange, this);
+    if (ValueText && QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 } // namespace framework

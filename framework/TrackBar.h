@@ -27,11 +27,14 @@ public:
 
     NotifyEvent OnChange;
     // What a screen reader reads as the value, when the position stands for something else (an
-    // advancement in mol rather than a percentage); empty reads the position.
+    // advancement in mol rather than a percentage); empty reads the position. The desktop's bridge
+    // passes only numbers as values, so the text is also the slider's description, announced as
+    // changed after every change event.
     std::function<QString()> ValueText;
 
 private:
     void userChanged();
+    void changed();
 };
 
 } // namespace framework

@@ -6,7 +6,8 @@ set -euo pipefail
 declare -A groups=(
     [build]="g++ cmake ninja-build ccache pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libegl-dev
              libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
-             xvfb xauth xdg-utils clang-format"
+             xvfb xauth xdg-utils clang-format qt6-translations-l10n
+             dbus at-spi2-core python3-pyatspi xdotool"
     [fuzz]="clang libclang-rt-14-dev"
     [bench]="xvfb xauth"
     [package]="dpkg-dev desktop-file-utils appstream file lintian"

@@ -8,6 +8,7 @@
 #include "controls/MarkupImageList.h" // markuplabel.h holds a QPointer to it
 #include "controls/markuplabel.h"
 #include "framework/ErrorGuard.h"
+#include "framework/FocusMark.h"
 #include "framework/LocaleText.h"
 #include "framework/Menu.h"
 #include "framework/Shape.h"
@@ -195,6 +196,7 @@ controls::TFlatButton* flatButton(QWidget* parent, const char* name, const QStri
     auto* button = new controls::TFlatButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
+    button->setTabStop(true);
     button->setFont(pixelFont(QStringLiteral("Arial"), 11, false, underline));
     setTextColor(button, framework::clBlack);
     button->setGeometry(geometry);
@@ -241,6 +243,12 @@ TFicheZoom::TFicheZoom(MainFormData& main, QWidget* owner)
                                  (text && text->autoSize()) || (label && label->autoSizing())});
     }
     layoutColumns();
+
+    auto* focusMark = new framework::FocusMark(this);
+    for (QWidget* control : std::initializer_list<QWidget*>{FlatButton2, FlatButton1, Courbe_1, courbe_2,
+                                                            courbe_11, courbe_22}) {
+        focusMark->watch(control);
+    }
 }
 
 TFicheZoom::~TFicheZoom() = default;
@@ -343,6 +351,7 @@ void TFicheZoom::buildColumn() {
     BarZoom->setTickInterval(10);
     BarZoom->setTickPosition(QSlider::TicksBelow);
     BarZoom->setGeometry(14, 466, 74, 23);
+    BarZoom->ValueText = [this] { return QStringLiteral("X = %1 mol").arg(nx->caption()); };
 
     FlatButton2 = flatButton(p, "FlatButton2", QStringLiteral("Tableau mesures"), QRect(8, 490, 83, 22), true,
                              framework::clPaleYellow);
@@ -547,6 +556,10 @@ void TFicheZoom::FormActivate() {
         // stands alone.
         T4z->HTMLText().add(main_.seventhEquationChecked() ? ethanoateIon : main_.zoomMarkupFirstLine(4));
     }
+
+    // Named after their species, as the main window's fields are.
+    n1z->setAccessibleName(QStringLiteral("Quantité initiale de %1 (mol)").arg(main_.plainFormula(1)));
+    n2z->setAccessibleName(QStringLiteral("Quantité initiale de %1 (mol)").arg(main_.plainFormula(2)));
 
     n1z->setText(main_.initialQuantityText(1));
     n1_x->setCaption(main_.initialQuantityText(1));

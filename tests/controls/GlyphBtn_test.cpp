@@ -265,15 +265,21 @@ TEST_F(GlyphButtonTest, EnterOnTheFocusedButtonClicksWithAPressedFlash) {
     EXPECT_EQ(events.size(), 2) << "not with Shift";
 }
 
-TEST_F(GlyphButtonTest, EscapeClicksOnlyACancelButtonAndSpaceNothing) {
+TEST_F(GlyphButtonTest, EscapeClicksOnlyACancelButtonAndSpaceTheFocusedOne) {
     button->setFocus(Qt::TabFocusReason);
     QTest::keyClick(button, Qt::Key_Escape);
-    QTest::keyClick(button, Qt::Key_Space);
     EXPECT_TRUE(events.isEmpty());
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(events, QStringList{QStringLiteral("click")});
+    QTest::keyPress(button, Qt::Key_Space);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    QApplication::sendEvent(button, &repeat);
+    QTest::keyRelease(button, Qt::Key_Space);
+    EXPECT_EQ(events.size(), 2) << "a held Space presses once";
     button->setCancel(true);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Escape);
-    EXPECT_EQ(events, QStringList{QStringLiteral("click")});
+    EXPECT_EQ(events.size(), 3);
 }
 
 TEST_F(GlyphButtonTest, ADefaultButtonTakesEnterFromTheWindowUntilItHasHadTheFocus) {
