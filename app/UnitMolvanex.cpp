@@ -11,6 +11,8 @@
 #include "controls/GlyphBtn.h"
 #include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
+#include "framework/AccessibleTable.h"
+#include "framework/Announcement.h"
 #include "framework/Edit.h"
 #include "framework/ErrorGuard.h"
 #include "framework/FocusMark.h"
@@ -27,6 +29,7 @@
 #include "windows/SecondaryWindows.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QTabBar>
@@ -194,6 +197,7 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     buildMenus();
     buildButtonColumn();
     buildKeyboardAccess();
+    buildScreenReaderAccess();
     Timer1 = new framework::TTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(simulationInterval);
@@ -635,6 +639,74 @@ void TFiche_molvanex::buildKeyboardAccess() {
     }
 }
 
+// What the eye takes in at a glance, told to a screen reader: the state table as a table, the loaded
+// equation on every box of the row, and the simulation's start and end.
+void TFiche_molvanex::buildScreenReaderAccess() {
+    const std::array<controls::TMarkupLabel*, 4> heads{ST111, ST222, ST33, ST44};
+    framework::TableReading reading;
+    reading.rowCount = 3;
+    reading.columnCount = [this] { return slot4Present() ? 5 : 4; };
+    reading.rowName = [](int row) {
+        const std::array<QString, 3> names{QStringLiteral("Etat initial"),
+                                           QStringLiteral("Etat au cours de la transformation"),
+                                           QStringLiteral("Etat final")};
+        return names.at(std::size_t(row));
+    };
+    reading.columnName = [this, heads](int column) {
+        return column == 0
+                   ? QStringLiteral("X")
+                   : plainFormula(column) + QStringLiteral(", ") + heads.at(std::size_t(column - 1))->hint();
+    };
+    reading.cell = [this](int row, int column) { return stateTableCell(row, column); };
+    framework::readAsTable(Shape1, QStringLiteral("Tableau d'avancement"), std::move(reading));
+
+    simulationStatus_ = new framework::TAnnouncement(TabSheet1);
+    simulationStatus_->setObjectName(QStringLiteral("StatusSimulation"));
+}
+
+// A cell reads what it shows: the initial quantities, the expression and its value during the
+// transformation, and in the final row the values once X has reached xmax, X itself in mol.
+QString TFiche_molvanex::stateTableCell(int row, int column) const {
+    const std::array<QWidget*, 5> initial{StaticText6, MaskEdit11i, MaskEdit22i, Initial3, Initial4};
+    const std::array<framework::TStaticText*, 4> expressions{STEquation1, STEquation2, STEquation3,
+                                                             STEquation4};
+    const std::array<framework::TEdit*, 4> quantities{MaskEdit11, MaskEdit22, MaskEdit33, MaskEdit44};
+    const std::array<framework::TStaticText*, 4> finals{STFinal1, STFinal2, STFinal3, STFinal4};
+    const auto textOf = [](QWidget* widget) {
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            return edit->text();
+        }
+        return static_cast<framework::TStaticText*>(widget)->caption();
+    };
+    const std::size_t slot = std::size_t(std::max(column, 1) - 1);
+    switch (row) {
+    case 0:
+        return textOf(initial.at(std::size_t(column)));
+    case 1:
+        return column == 0
+                   ? MaskEditX->text()
+                   : expressions.at(slot)->caption() + QStringLiteral(" = ") + quantities.at(slot)->text();
+    default:
+        if (STX->isHidden()) {
+            return {};
+        }
+        return column == 0 ? QStringLiteral("Xmax = %1").arg(framework::textG15(xmax_))
+                           : finals.at(slot)->caption();
+    }
+}
+
+void TFiche_molvanex::describeLoadedEquation() {
+    const QString equation = QStringLiteral("Équation chargée : %1 donnent %2")
+                                 .arg(Reactifs->accessibleName(), Produits->accessibleName());
+    for (controls::TBevelCheck* box : presetBoxes_) {
+        box->setAccessibleDescription(equation);
+    }
+}
+
+void TFiche_molvanex::announce(const QString& text) {
+    simulationStatus_->announce(text);
+}
+
 void TFiche_molvanex::connectEvents() {
     const std::array<Handler, 7> boxClicks{
         &TFiche_molvanex::BevelCheck1Click, &TFiche_molvanex::BevelCheck2Click,
@@ -949,10 +1021,14 @@ void TFiche_molvanex::loadPreset(int number) {
             QStringLiteral("Quantité initiale de %1 (mol)").arg(toQ(equation.slots[i].formula)));
     }
     for (std::size_t i = 0; i < quantities.size(); ++i) {
-        quantities[i]->setAccessibleName(QStringLiteral("Quantité de %1 au cours de la transformation (mol)")
-                                             .arg(toQ(equation.slots[i].formula)));
+        const QString formula = toQ(equation.slots[i].formula);
+        quantities[i]->setAccessibleName(
+            formula.isEmpty()
+                ? QString()
+                : QStringLiteral("Quantité de %1 au cours de la transformation (mol)").arg(formula));
     }
 
+    describeLoadedEquation();
     initialise_graphe();
     TableauCreate();
     // xmax and the axes follow the equation just loaded, not the coefficients the nested change handlers
@@ -1205,18 +1281,28 @@ void TFiche_molvanex::Timer1Timer() {
 
 void TFiche_molvanex::GlyphButton1Click() {
     const StopTimerOnFailure stopOnFailure(*Timer1);
+    const bool wasRunning = Timer1->enabled();
     reactiflimitant();
     Timer1->setEnabled(true);
     if (BarEvolution->position() == sliderMaximum) {
         Timer1->setEnabled(false);
+        announce(QStringLiteral("Avancement maximal atteint : X = %1 mol").arg(framework::textG15(xmax_)));
         return;
     }
     BarEvolution->setPosition(BarEvolution->position() + 1);
     showStateAtSlider(StateWriter::Simulation);
+    // The hundred steps are not each announced: only the start.
+    if (!wasRunning) {
+        announce(QStringLiteral("Simulation en cours : X = %1 mol").arg(MaskEditX->text()));
+    }
 }
 
 void TFiche_molvanex::GlyphButton4Click() {
+    const bool wasRunning = Timer1->enabled();
     Timer1->setEnabled(false);
+    if (wasRunning) {
+        announce(QStringLiteral("Arrêt : X = %1 mol").arg(MaskEditX->text()));
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------

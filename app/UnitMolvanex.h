@@ -39,6 +39,7 @@ struct Quantities;
 
 namespace framework {
 class FocusMark;
+class TAnnouncement;
 class TEdit;
 class TShape;
 class TStaticText;
@@ -267,6 +268,10 @@ private:
     void buildMenus();
     void buildButtonColumn();
     void buildKeyboardAccess();
+    void buildScreenReaderAccess();
+    QString stateTableCell(int row, int column) const;
+    void describeLoadedEquation();
+    void announce(const QString& text);
     void connectEvents();
 
     void presetBoxClicked(int number);
@@ -290,6 +295,8 @@ private:
     std::array<controls::TBevelCheck*, 7> presetBoxes_{};
     controls::CheckRow* presetRow_ = nullptr;
     framework::FocusMark* focusMark_ = nullptr;
+    // What a screen reader hears of the simulation: its start, its end and "Arrêt".
+    framework::TAnnouncement* simulationStatus_ = nullptr;
     std::array<QAction*, 6> graduationItems_{};
     std::array<QAction*, 6> graduationItems2_{};
     std::array<QAction*, 5> lineWidthItems_{};

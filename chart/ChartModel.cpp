@@ -133,8 +133,14 @@ std::string ChartModel::summary() {
             }
             continue;
         }
+        // A line kept out of the legend belongs to no species of the equation (an absent fourth
+        // species keeps the title of the last one that had it): it is not read either.
+        if (!s.showInLegend()) {
+            continue;
+        }
         const std::string name = s.title().empty() ? "Série " + std::to_string(index + 1) : s.title();
-        if (s.count() == 0) {
+        // A line needs two points: a single one left over from the previous equation draws nothing.
+        if (s.count() < 2) {
             lines.push_back(name + " : aucun point");
         } else {
             const ChartPoint& last = s.point(s.count() - 1);

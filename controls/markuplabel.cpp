@@ -275,7 +275,8 @@ void TMarkupLabel::setMarkup(const QString& markup) {
 }
 
 void TMarkupLabel::MarkupChanged() {
-    setAccessibleName(MarkupPlainText(GetMarkupText()));
+    // The spaces that place the formulas on the line are not read aloud.
+    setAccessibleName(MarkupPlainText(GetMarkupText()).simplified());
     fitAutoSize();
     update();
 }

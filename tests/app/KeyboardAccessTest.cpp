@@ -7,6 +7,7 @@
 #include "controls/FlatButtons.h"
 #include "framework/FocusMark.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -112,6 +113,21 @@ TEST_F(KeyboardAccessTest, MenuKeyAndShiftF10OpenAChartsMenu) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
     menu->close();
     EXPECT_TRUE(testing_support::ErrorBoxRecorder::messages().isEmpty());
+}
+
+// The status line a screen reader hears: "Arrêt" says where the run stopped; the table reads xmax.
+TEST_F(KeyboardAccessTest, ArretIsAnnouncedAndTheFinalRowReadsXmax) {
+    QWidget* status = child("StatusSimulation");
+    clickButton("GlyphButton1");
+    EXPECT_EQ(status->accessibleName(), QStringLiteral("Simulation en cours : X = 0,010 mol"));
+    clickButton("GlyphButton4");
+    EXPECT_EQ(status->accessibleName(), QStringLiteral("Arrêt : X = 0,010 mol"));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(child("Shape1"));
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->tableInterface()->cellAt(2, 0)->text(QAccessible::Name), QString());
+    slideTo(100);
+    EXPECT_EQ(table->tableInterface()->cellAt(2, 0)->text(QAccessible::Name), QStringLiteral("Xmax = 1"));
+    EXPECT_EQ(table->tableInterface()->columnCount(), 4) << "C + O2 has three species";
 }
 
 TEST_F(KeyboardAccessTest, QtsOwnTextsAreFrench) {

@@ -411,6 +411,20 @@ TEST(ChartSummary, ReadsTheTitleTheMarksAndTheLastPointOfEachLine) {
                                "Série 3 : aucun point");
 }
 
+// What is not drawn is not read: a lone point draws no line, and a line out of the legend (an absent
+// fourth species still titled after the last equation that had one) is no species of this one.
+TEST(ChartSummary, ReadsOnlyTheLinesThatAreDrawnForThisEquation) {
+    ChartModel chart;
+    chart.setLocaleProvider(french);
+    LineSeries& iron = chart.addLineSeries("Fe(s)");
+    iron.addXY(0, 2);
+    LineSeries& water = chart.addLineSeries("H2O(l)");
+    water.addXY(0, 0);
+    water.addXY(0.5, 1);
+    water.setShowInLegend(false);
+    EXPECT_EQ(chart.summary(), "Fe(s) : aucun point");
+}
+
 TEST(ChartSummary, BarsWithoutMarksReadTheirValue) {
     ChartModel chart;
     chart.setLocaleProvider(french);

@@ -1,0 +1,197 @@
+#!/usr/bin/python3
+"""A blind pupil's lesson, read through AT-SPI as a screen reader reads it and typed on the keyboard.
+
+    screen_reader_test.py PROGRAM          runs the lesson and checks what is heard
+    screen_reader_test.py PROGRAM --dump   prints the main window's accessible tree
+"""
+
+import sys
+
+import atspi_session
+
+MAIN = "Chimie générale - seconde"
+
+TAB_ORDER = [
+    ("check box", "Équation C + O2"),
+    ("text", "Quantité initiale de C(s) (mol)"),
+    ("text", "Quantité initiale de O2(g) (mol)"),
+    ("push button", "Initialisation"),
+    ("push button", "Simulation"),
+    ("push button", "Arrêt"),
+    ("push button", "Zoom"),
+    ("slider", "Avancement de la réaction"),
+    ("push button", "Tableau mesures"),
+    ("push button", "A propos"),
+    ("push button", "Mode d'emploi"),
+    ("push button", "Quitter"),
+    ("chart", "Diagramme des quantités de matière"),
+    ("chart", "Courbes des quantités de matière en fonction de l'avancement"),
+]
+
+
+def check(condition, message):
+    if not condition:
+        raise atspi_session.Failure(message)
+
+
+class Lesson:
+    def __init__(self, desktop):
+        self.d = desktop
+        self.main = desktop.give_keyboard_to(MAIN)
+        self.table = desktop.get(self.main, "table", "Tableau d'avancement")
+
+    # --- What the pupil hears ---------------------------------------------------------------------
+
+    def focus(self):
+        """The control with the keyboard focus (the current page tab says 'focused' too: not that)."""
+        for accessible in self.d.walk(self.main):
+            if accessible.getRoleName() != "page tab" and self.d.has_state(accessible, "focused"):
+                return accessible.getRoleName(), accessible.name
+        return None
+
+    def press(self, key, then_focus=None):
+        before = self.focus()
+        self.d.key(key)
+        if then_focus is not None:
+            self.d.expect(self.focus, then_focus, f"the focus after {key}")
+        else:
+            self.d.until(lambda: self.focus() != before, f"the focus to move on {key}")
+        return self.focus()
+
+    def tab_to(self, role, name):
+        for _ in range(len(TAB_ORDER) + 1):
+            if self.focus() == (role, name):
+                return
+            self.press("Tab")
+        raise atspi_session.Failure(f"Tab never reaches the {role} {name!r}")
+
+    def rows(self):
+        table = self.table.queryTable()
+        return [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)] for r in range(table.nRows)]
+
+    def expect_rows(self, expected, when):
+        self.d.expect(self.rows, expected, f"the state table {when}")
+
+    def described(self, role, name):
+        return self.d.get(self.main, role, name).description
+
+    # --- The lesson -------------------------------------------------------------------------------
+
+    def tab_order(self):
+        self.d.expect(self.focus, TAB_ORDER[0], "the focus at start")
+        heard = [self.focus()]
+        for expected in TAB_ORDER[1:] + TAB_ORDER[:1]:
+            heard.append(self.press("Tab"))
+        check(heard == TAB_ORDER + TAB_ORDER[:1], f"Tab order heard: {heard}")
+
+    def choose_copper_oxide(self):
+        self.press("Right", ("check box", "Équation CuO + C"))
+        self.d.key("space")
+        box = self.d.get(self.main, "check box", "Équation CuO + C")
+        self.d.until(lambda: self.d.has_state(box, "checked"), "the box of CuO + C checked")
+        loaded = "Équation chargée : 2 CuO(s) + C(s) donnent 2 Cu(s) + CO2(g)"
+        self.d.expect(lambda: box.description, loaded, "the loaded equation read on its box")
+        table = self.table.queryTable()
+        headers = [table.getColumnDescription(c) for c in range(table.nColumns)]
+        check(headers == ["X", "CuO(s), Oxyde de cuivre", "C(s), Carbone", "Cu(s), Cuivre",
+                          "CO2(g), Dioxyde de carbone"], f"column headers {headers}")
+        rows = [table.getRowDescription(r) for r in range(table.nRows)]
+        check(rows == ["Etat initial", "Etat au cours de la transformation", "Etat final"], f"rows {rows}")
+        # A second Space on the checked box leaves no box checked; the row still says what is loaded.
+        self.d.key("space")
+        self.d.until(lambda: not self.d.has_state(box, "checked"), "the box of CuO + C unchecked")
+        check(box.description == loaded, f"after unchecking, the box reads {box.description!r}")
+        self.d.key("space")
+        self.d.until(lambda: self.d.has_state(box, "checked"), "the box of CuO + C checked again")
+
+    def state_table(self):
+        self.tab_to("push button", "Initialisation")
+        self.d.key("space")
+        initial = ["0", "2", "1", "0", "0"]
+        self.expect_rows([initial, ["0", "2 - 2 X = 2,000", "1 - X = 1,000", "2 X = 0", "X = 0"],
+                          [""] * 5], "after Initialisation")
+        self.tab_to("slider", "Avancement de la réaction")
+        slider = self.d.get(self.main, "slider", "Avancement de la réaction")
+        for _ in range(5):
+            self.d.key("Right")
+        self.d.expect(lambda: slider.description, "X = 0,5 mol", "the slider's text at its middle")
+        self.expect_rows([initial, ["0,5", "2 - 2 X = 1,000", "1 - X = 0,500", "2 X = 1,000", "X = 0,500"],
+                          [""] * 5], "at the slider's middle")
+        self.d.key("End")
+        self.d.expect(lambda: slider.description, "X = 1 mol", "the slider's text at the end")
+        self.expect_rows([initial, ["1", "2 - 2 X = 0,000", "1 - X = 0,000", "2 X = 2,000", "X = 1,000"],
+                          ["Xmax = 1", "0,000", "0,000", "2,000", "1,000"]], "at the end")
+
+    def simulation(self):
+        slider = self.d.get(self.main, "slider", "Avancement de la réaction")
+        self.d.key("Left")  # from 90, the run lasts one second
+        self.d.expect(lambda: slider.description, "X = 0,9 mol", "the slider one step back")
+        self.d.events.clear()
+        self.press("shift+Tab")
+        self.press("shift+Tab")
+        self.press("shift+Tab", ("push button", "Simulation"))
+        self.d.key("space")
+        status = self.d.get(self.main, "status bar", None)
+        heard = lambda: [name for (kind, role, name) in self.d.events
+                         if role == "status bar" and kind.endswith("accessible-name")]
+        self.d.until(lambda: "Avancement maximal atteint : X = 1 mol" in heard(), "the end announced")
+        check(heard()[0] == "Simulation en cours : X = 0,910 mol", f"announcements {heard()}")
+        check(len(heard()) == 2, f"only the start and the end are announced: {heard()}")
+        check(status.name == "Avancement maximal atteint : X = 1 mol", status.name)
+        self.expect_rows([["0", "2", "1", "0", "0"],
+                          ["1,000", "2 - 2 X = 0,000", "1 - X = 0,000", "2 X = 2,000", "X = 1,000"],
+                          # The simulation writes the fourth final quantity in the general format.
+                          ["Xmax = 1", "0,000", "0,000", "2,000", "1"]], "at the simulation's end")
+
+    def charts_after_switch(self):
+        self.tab_to("check box", "Équation CuO + C")
+        for _ in range(4):
+            self.press("Right")
+        check(self.focus() == ("check box", "Équation Fe + O2"), f"focus {self.focus()}")
+        self.d.key("space")
+        bars = lambda: self.described("chart", "Diagramme des quantités de matière")
+        lines = lambda: self.described("chart", "Courbes des quantités de matière en fonction de l'avancement")
+        self.d.expect(bars, "Evolution des différentes espèces chimiques en fonction de l'avancement\n"
+                      "Fe(s) : 3 mol\nO2(g) : 2 mol\nFe3O4(s) : 0 mol", "the bar chart's summary")
+        self.d.expect(lines, "Evolution des quantités de matière en fonction de l'avancement X.\n"
+                      "Fe(s) : aucun point\nO2(g) : aucun point\nFe3O4(s) : aucun point",
+                      "the line chart's summary")
+        # The Menu key and Shift+F10 open the chart's own menu: its first item takes the focus on Down.
+        self.tab_to("chart", "Diagramme des quantités de matière")
+        for key in ("Menu", "shift+F10"):
+            self.d.events.clear()
+            self.d.key(key)
+            self.d.key("Down")
+            self.d.until(lambda: any(kind.startswith("object:state-changed:focused") and name == "0,1"
+                                     for (kind, _, name) in self.d.events), f"the chart's menu on {key}")
+            self.d.key("Escape")
+            self.d.expect(self.focus, ("chart", "Diagramme des quantités de matière"), "the focus back")
+
+    def zoom(self):
+        self.tab_to("push button", "Zoom")
+        self.d.key("space")
+        zoom = self.d.window("Zoom")
+        for name in ("Quantité initiale de Fe(s) (mol)", "Quantité initiale de O2(g) (mol)"):
+            self.d.get(zoom, "text", name)
+        slider = self.d.get(zoom, "slider", "Avancement")
+        self.d.expect(lambda: slider.description, "X = 0 mol", "the zoom slider's text")
+        self.d.key("Escape")
+        self.d.until(lambda: self.d.has_state(self.main, "active"), "the main window active after the zoom")
+
+
+def lesson(desktop):
+    lesson = Lesson(desktop)
+    for step in (lesson.tab_order, lesson.choose_copper_oxide, lesson.state_table, lesson.simulation,
+                 lesson.charts_after_switch, lesson.zoom):
+        step()
+        print(f"ok: {step.__name__}")
+
+
+def dump(desktop):
+    window = desktop.give_keyboard_to(MAIN)
+    desktop.get(window, "push button", "Initialisation")
+    desktop.dump(window)
+
+
+if __name__ == "__main__":
+    sys.exit(atspi_session.run(sys.argv[1], dump if "--dump" in sys.argv[2:] else lesson))
