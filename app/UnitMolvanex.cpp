@@ -1024,7 +1024,7 @@ void TFiche_molvanex::loadPreset(int number) {
         const QString formula = toQ(equation.slots[i].formula);
         quantities[i]->setAccessibleName(
             formula.isEmpty()
-                ? QString()
+                ? QStringLiteral("Pas de quatrième espèce")
                 : QStringLiteral("Quantité de %1 au cours de la transformation (mol)").arg(formula));
     }
 

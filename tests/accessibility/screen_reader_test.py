@@ -176,7 +176,7 @@ class Lesson:
         slider = self.d.get(zoom, "slider", "Avancement")
         self.d.expect(lambda: slider.description, "X = 0 mol", "the zoom slider's text")
         self.d.key("Escape")
-        self.d.until(lambda: self.d.has_state(self.main, "active"), "the main window active after the zoom")
+        self.d.until(lambda: "Zoom" not in self.d.windows(), "the zoom window closed by Escape")
 
 
 def lesson(desktop):

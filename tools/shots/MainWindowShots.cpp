@@ -4,8 +4,11 @@
 
 #include "app/UnitMolvanex.h"
 #include "controls/BevelCheck.h"
+#include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "framework/TrackBar.h"
+
+#include <QApplication>
 
 #include <functional>
 #include <utility>
@@ -31,6 +34,24 @@ QImage mainWindowAt(int preset, int position, const QRect& workArea = lessonWork
     window.BarEvolution->setPosition(position);
     return shots::grabWidget(window);
 }
+
+// The focus mark the keyboard shows: Tab (then an arrow) onto a box of the row, or onto a flat button.
+QImage mainWindowWithKeyboardOn(const std::function<QWidget*(app::TFiche_molvanex&)>& control) {
+    app::TFiche_molvanex window(nullptr, [] { return lessonWorkArea; });
+    window.show();
+    window.activateWindow();
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+    control(window)->setFocus(Qt::TabFocusReason);
+    return shots::grabWidget(window);
+}
+
+const shots::Registrar keyboardOnRow(QStringLiteral("main-window-keyboard-row"), [] {
+    return mainWindowWithKeyboardOn([](app::TFiche_molvanex& w) -> QWidget* { return w.BevelCheck2; });
+});
+const shots::Registrar keyboardOnQuit(QStringLiteral("main-window-keyboard-quit"), [] {
+    return mainWindowWithKeyboardOn([](app::TFiche_molvanex& w) -> QWidget* { return w.FlatButton1; });
+});
 
 const shots::Registrar atStart(QStringLiteral("main-window-start"), [] { return mainWindowAt(1, 0); });
 const shots::Registrar copperOxideHalfway(QStringLiteral("main-window-preset2-50"),
