@@ -53,7 +53,7 @@ class Desktop:
 
     def __init__(self, program):
         self.processes = []
-        # The program's own start includes font loading; a sanitized build is several times slower.
+        # Every wait may be stretched on a slow machine (MOLVANEX_ATSPI_SLOWDOWN=3 waits three times longer).
         self.wait = DEFAULT_WAIT * float(os.environ.get("MOLVANEX_ATSPI_SLOWDOWN", "1"))
         display = _start_xvfb(self.processes)
         os.environ["DISPLAY"] = display
