@@ -4,16 +4,26 @@
 
 #include "framework/AccessibleFactory.h"
 #include "framework/ErrorGuard.h"
+#include "framework/FileSaving.h"
 #include "framework/LocaleText.h"
+#include "framework/Menu.h"
+#include "framework/Printing.h"
 #include "framework/QtColor.h"
 
 #include <QAccessibleWidget>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QPrinter>
+#include <QSvgGenerator>
 #include <QTimer>
 
 namespace chart {
@@ -50,6 +60,53 @@ private:
     bool& painting_;
 };
 
+// Copied and saved images have twice the chart's pixel size; they say so, so that a document shows them
+// at the chart's size on the screen, sharper.
+constexpr qreal imageRatio = 2;
+constexpr double screenDotsPerInch = 96;
+constexpr double metresPerInch = 0.0254;
+
+// The items every chart's pop-up menu ends with, after a separator below the window's own. A window
+// shares one menu between its charts: the items act on the chart that showed it last.
+class ImageItems : public QObject {
+public:
+    static void addTo(QMenu& menu) {
+        if (menu.findChild<QObject*>(objectNameOfItems(), Qt::FindDirectChildrenOnly) == nullptr) {
+            new ImageItems(menu);
+        }
+    }
+    static void shownBy(QMenu& menu, TChartView* chart) {
+        static_cast<ImageItems*>(menu.findChild<QObject*>(objectNameOfItems(), Qt::FindDirectChildrenOnly))
+            ->chart_ = chart;
+    }
+
+private:
+    explicit ImageItems(QMenu& menu)
+        : QObject(&menu) {
+        setObjectName(objectNameOfItems());
+        menu.addSeparator();
+        QAction* copy =
+            framework::addMenuItem(&menu, QStringLiteral("CopierImage"), QStringLiteral("Copier l'image"),
+                                   [this] { act(&TChartView::copyImage); });
+        // Shown beside the caption; the chart itself answers Ctrl+C.
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setShortcutContext(Qt::WidgetShortcut);
+        framework::addMenuItem(&menu, QStringLiteral("EnregistrerImage"),
+                               QStringLiteral("Enregistrer l'image sous…"),
+                               [this] { act(&TChartView::saveImageAs); });
+        framework::addMenuItem(&menu, QStringLiteral("ImprimerImage"), QStringLiteral("Imprimer…"),
+                               [this] { act(&TChartView::printImage); });
+    }
+    static QString objectNameOfItems() { return QStringLiteral("ImageItems"); }
+    void act(void (TChartView::*command)()) {
+        if (chart_) {
+            (chart_->*command)();
+        }
+    }
+
+    QPointer<TChartView> chart_;
+};
+
 } // namespace
 
 TChartView::TChartView(QWidget* parent)
@@ -73,6 +130,9 @@ QSize TChartView::minimumSizeHint() const {
 
 void TChartView::setPopupMenu(QMenu* menu) {
     popupMenu_ = menu;
+    if (menu) {
+        ImageItems::addTo(*menu);
+    }
 }
 
 void TChartView::chartChanged() {
@@ -182,6 +242,16 @@ void TChartView::paintChart(QPainter& painter, const QSize& size) {
     scaled(painter, [&](QPainter& p) { renderer.paintMovingParts(p); });
 }
 
+void TChartView::paintChartOnce(QPainter& painter, const QSize& size) {
+    const PaintingScope scope(painting_);
+    const ChartRenderer renderer(*this, QSizeF(size) / scale_, text_);
+    painter.save();
+    paintBackground(painter, QSizeF(size));
+    painter.scale(scale_, scale_);
+    renderer.paint(painter);
+    painter.restore();
+}
+
 void TChartView::paintEvent(QPaintEvent*) {
     framework::guarded([&] {
         repaintPending_ = false;
@@ -219,13 +289,76 @@ void TChartView::keyPressEvent(QKeyEvent* event) {
         framework::guarded([&] { showPopupMenu(mapToGlobal(rect().center())); });
         return;
     }
+    if (event->matches(QKeySequence::Copy)) {
+        framework::guarded([this] { copyImage(); });
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
 void TChartView::showPopupMenu(const QPoint& globalPos) {
     if (popupMenu_) {
+        ImageItems::shownBy(*popupMenu_, this);
         popupMenu_->popup(globalPos);
     }
+}
+
+QImage TChartView::chartImage(qreal devicePixelRatio) {
+    QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    const int dotsPerMetre = int(std::lrint(screenDotsPerInch * devicePixelRatio / metresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&image);
+    paintChartOnce(painter, size());
+    return image;
+}
+
+QString TChartView::documentName() const {
+    for (int s = 0; s < seriesCount(); ++s) {
+        if (series(s).kind() == SeriesKind::Bar) {
+            return QStringLiteral("histogramme");
+        }
+    }
+    return QStringLiteral("courbes");
+}
+
+void TChartView::copyImage() {
+    QGuiApplication::clipboard()->setImage(chartImage(imageRatio));
+}
+
+void TChartView::saveImageAs() {
+    const QString png = QStringLiteral("Image PNG (*.png)");
+    const QString svg = QStringLiteral("Dessin SVG (*.svg)");
+    framework::saveFileAs(
+        window(), QStringLiteral("Enregistrer l'image du graphique"), documentName() + QStringLiteral(".png"),
+        {png, svg}, [this](QIODevice& file, const QString& path) {
+            if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
+                QSvgGenerator drawing;
+                drawing.setOutputDevice(&file);
+                drawing.setSize(size());
+                drawing.setViewBox(rect());
+                drawing.setResolution(int(screenDotsPerInch));
+                drawing.setTitle(accessibleName());
+                QPainter painter(&drawing);
+                paintChartOnce(painter, size());
+            } else if (!chartImage(imageRatio).save(&file, "PNG")) {
+                throw framework::FileSaveError(
+                    QStringLiteral("L'image n'a pas pu être écrite dans le fichier « %1 »")
+                        .arg(QDir::toNativeSeparators(path))
+                        .toStdString());
+            }
+        });
+}
+
+void TChartView::printImage() {
+    framework::printWithDialog(window(), documentName(), [this](QPainter& painter, QPrinter& printer) {
+        // As large as the page allows, in the chart's proportions.
+        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
+        const double fit = std::min(page.width() / width(), page.height() / height());
+        painter.scale(fit, fit);
+        paintChartOnce(painter, size());
+    });
 }
 
 } // namespace chart

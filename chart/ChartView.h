@@ -2,7 +2,8 @@
 // The chart as a widget: it is the chart model (configure and fill it directly, every change repaints)
 // and paints it with QPainter: gradient background, title block, axes with their labels and titles,
 // 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given; Tab
-// reaches the chart, and the Menu key or Shift+F10 shows the menu under the keyboard.
+// reaches the chart, and the Menu key or Shift+F10 shows the menu under the keyboard; Ctrl+C copies its
+// image.
 
 #include "chart/ChartModel.h"
 #include "chart/ChartRenderer.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QWidget>
 
+class QKeyEvent;
 class QMenu;
 
 namespace chart {
@@ -37,6 +39,17 @@ public:
     // Paints the chart as the widget shows it, at the painter's origin in a rectangle of that size. Mark
     // callbacks run during it, as they do during a paint event.
     void paintChart(QPainter& painter, const QSize& size);
+    // The same picture in one pass, without the pictures kept for the screen, so that a vector device
+    // (an SVG drawing, a printed page) receives shapes and texts rather than a copied bitmap.
+    void paintChartOnce(QPainter& painter, const QSize& size);
+
+    // The chart as drawn, at devicePixelRatio times its pixel size so that it stays crisp in a document.
+    QImage chartImage(qreal devicePixelRatio);
+    // What the last items of every pop-up menu do: the image to the clipboard (as Ctrl+C does), to a PNG
+    // or SVG file, or to the printer.
+    void copyImage();
+    void saveImageAs();
+    void printImage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +61,8 @@ protected:
 
 private:
     void showPopupMenu(const QPoint& globalPos);
+    // The name a saved image or a print job is proposed, from what the chart shows.
+    QString documentName() const;
     void paintBackground(QPainter& painter, const QSizeF& size) const;
     struct BackgroundKey;
     BackgroundKey backgroundKey(const QSize& size, qreal devicePixelRatio) const;

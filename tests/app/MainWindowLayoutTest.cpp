@@ -349,8 +349,12 @@ TEST_F(MainWindowTest, TheMenusCarryTheirItemsWithTheFormsChecks) {
     for (QAction* action : graduations->actions()) {
         captions << action->text();
     }
-    EXPECT_EQ(captions, (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
-                                     QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1")}));
+    // The form's items, then the chart image's after a separator.
+    EXPECT_EQ(captions,
+              (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
+                           QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1"), QString(),
+                           QStringLiteral("Copier l'image"), QStringLiteral("Enregistrer l'image sous…"),
+                           QStringLiteral("Imprimer…")}));
     for (const char* name : {"N01", "N02", "N03", "N04", "N1g", "N012", "N022", "N032", "N042", "N1g2"}) {
         EXPECT_FALSE(item(name)->isChecked()) << name;
     }

@@ -4,6 +4,7 @@
 
 #include "app/UnitMolvanex.h"
 #include "app/UserGuide.h"
+#include "chart/ChartView.h"
 #include "controls/BevelCheck.h"
 #include "framework/Edit.h"
 #include "framework/TrackBar.h"
@@ -56,6 +57,21 @@ const shots::Registrar zoomHistogram200(QStringLiteral("zoom-histogram-200"),
                                         [] { return zoomPage(0, 60, fullHd, 200); });
 const shots::Registrar zoomCurves300(QStringLiteral("zoom-curves-300"),
                                      [] { return zoomPage(1, 60, fullHd, 300); });
+
+// The charts' pop-up menu, with the items that take the chart's image out after the window's own.
+const shots::Registrar zoomMenu(QStringLiteral("zoom-chart-menu"), [] {
+    Lesson lesson;
+    windows::TFicheZoom zoom(lesson.main, nullptr);
+    zoom.show();
+    QApplication::processEvents();
+    auto* chart = zoom.findChild<chart::TChartView*>(QStringLiteral("Courbe_1"));
+    QMenu* menu = chart->popupMenu();
+    menu->popup(chart->mapToGlobal(chart->rect().center()));
+    QApplication::processEvents();
+    QImage image = shots::grabWidget(*menu);
+    menu->hide();
+    return image;
+});
 
 const shots::Registrar table(QStringLiteral("table"), [] {
     Lesson lesson;
