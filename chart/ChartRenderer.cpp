@@ -360,6 +360,14 @@ void ChartRenderer::layOut(const QSizeF& size) {
     placeMarks(size);
 }
 
+double ChartRenderer::widthNeeded() const {
+    double width = titleLines_.isEmpty() ? 0 : titleBlock_.width();
+    if (legend_ && chart_.legend().alignment() == LegendAlignment::Top) {
+        width = std::max(width, legend_->width());
+    }
+    return width + 2 * outerMargin;
+}
+
 double ChartRenderer::xPixel(double value) const {
     return plot_.left() + axisFraction(value, bottom_.minimum, bottom_.maximum) * plot_.width();
 }

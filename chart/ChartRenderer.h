@@ -75,6 +75,10 @@ public:
     };
     Scenery scenery() const;
 
+    // The width the title and a legend above the plot take across the chart, margins included: a chart
+    // narrower than that cuts them at its edges. It does not depend on the chart's size.
+    double widthNeeded() const;
+
     // Geometry, for hit testing and the tests.
     QRectF plotArea() const { return plot_; }
     std::optional<QRectF> legendArea() const { return legend_; }

@@ -26,6 +26,8 @@
 #include <QSvgGenerator>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace chart {
 
 namespace {
@@ -210,10 +212,19 @@ void TChartView::setScale(double scale) {
     chartChanged();
 }
 
+double TChartView::fittingScale(const QSize& size) {
+    if (scale_ == 1) {
+        return 1;
+    }
+    const double needed = ChartRenderer(*this, QSizeF(size), text_).widthNeeded();
+    return std::clamp(size.width() / needed, 1.0, scale_);
+}
+
 void TChartView::paintChart(QPainter& painter, const QSize& size) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const PaintingScope scope(painting_);
-    const ChartRenderer renderer(*this, QSizeF(size) / scale_, text_);
+    const double scale = fittingScale(size);
+    const ChartRenderer renderer(*this, QSizeF(size) / scale, text_);
     // The background fills the widget whatever the scale; what stands on it is drawn enlarged.
     const auto drawBackground = [&](QPainter& p) {
         // The picture is opaque: copying the background is cheaper than blending it.
@@ -222,9 +233,9 @@ void TChartView::paintChart(QPainter& painter, const QSize& size) {
         p.drawImage(QPointF(0, 0), backgroundPicture(size, ratio));
         p.setCompositionMode(mode);
     };
-    const auto scaled = [this](QPainter& p, const auto& draw) {
+    const auto scaled = [scale](QPainter& p, const auto& draw) {
         p.save();
-        p.scale(scale_, scale_);
+        p.scale(scale, scale);
         draw(p);
         p.restore();
     };
@@ -234,7 +245,7 @@ void TChartView::paintChart(QPainter& painter, const QSize& size) {
         scaled(painter, [&](QPainter& p) { renderer.paint(p); });
         return;
     }
-    scenery_.paint(painter, size, SceneryKey{backgroundKey(size, ratio), renderer.scenery(), scale_},
+    scenery_.paint(painter, size, SceneryKey{backgroundKey(size, ratio), renderer.scenery(), scale},
                    [&](QPainter& p) {
                        drawBackground(p);
                        scaled(p, [&](QPainter& q) { renderer.paintScenery(q); });
@@ -244,10 +255,11 @@ void TChartView::paintChart(QPainter& painter, const QSize& size) {
 
 void TChartView::paintChartOnce(QPainter& painter, const QSize& size) {
     const PaintingScope scope(painting_);
-    const ChartRenderer renderer(*this, QSizeF(size) / scale_, text_);
+    const double scale = fittingScale(size);
+    const ChartRenderer renderer(*this, QSizeF(size) / scale, text_);
     painter.save();
     paintBackground(painter, QSizeF(size));
-    painter.scale(scale_, scale_);
+    painter.scale(scale, scale);
     renderer.paint(painter);
     painter.restore();
 }

@@ -64,6 +64,9 @@ private:
     // The name a saved image or a print job is proposed, from what the chart shows.
     QString documentName() const;
     void paintBackground(QPainter& painter, const QSizeF& size) const;
+    // The scale the chart is drawn at in size: the view's, less where its title or a legend above the plot
+    // would no longer fit across it, never below 1.
+    double fittingScale(const QSize& size);
     struct BackgroundKey;
     BackgroundKey backgroundKey(const QSize& size, qreal devicePixelRatio) const;
     const QImage& backgroundPicture(const QSize& size, qreal devicePixelRatio);

@@ -352,6 +352,22 @@ protected:
     }
 };
 
+// A projection scale enlarges a narrow chart only as far as its title and its legend above the plot
+// still fit across it.
+TEST(ChartViewWidget, AScaleStopsWhereTheTitleWouldBeCut) {
+    TChartView view;
+    configureCourbe22(view);
+    view.resize(chartSize);
+    TextCache text;
+    const double fits = chartSize.width() / ChartRenderer(view, QSizeF(chartSize), text).widthNeeded();
+    ASSERT_GT(fits, 1);
+    ASSERT_LT(fits, 3);
+    view.setScale(fits);
+    const QImage fitting = render(view);
+    view.setScale(3);
+    EXPECT_EQ(render(view), fitting);
+}
+
 TEST(ChartViewWidget, ModelChangesRepaintTheView) {
     TChartView view;
     LineSeries& line = view.addLineSeries();
