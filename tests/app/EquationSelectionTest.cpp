@@ -1,5 +1,6 @@
 // Picking an equation with the check boxes, typing initial quantities, and "Initialisation".
 #include "MainWindowFixture.h"
+#include "support/Eventually.h"
 
 #include "chart/ChartView.h"
 #include "model/Equation.h"
@@ -172,7 +173,7 @@ TEST_F(MainWindowTest, AThreeSpeciesEquationAtItsEndShowsNoFourthFinalValue) {
     EXPECT_FALSE(visible("STFinal4"));
     slideTo(98);
     clickButton("GlyphButton1");
-    QTRY_COMPARE(slider()->position(), 100);
+    ASSERT_EVENTUALLY_EQ(slider()->position(), 100);
     EXPECT_TRUE(visible("STFinal3"));
     EXPECT_FALSE(visible("STFinal4")) << "nor in the simulation";
 }

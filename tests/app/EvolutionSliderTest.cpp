@@ -1,5 +1,6 @@
 // The evolution slider, the state table's rows, the two charts and their menus.
 #include "MainWindowFixture.h"
+#include "support/Eventually.h"
 
 #include "chart/ChartView.h"
 
@@ -256,9 +257,9 @@ TEST_F(MainWindowTest, ChoosingAnItemAlreadyCheckedKeepsItChecked) {
 TEST_F(MainWindowTest, ZeroCommaTwoChosenWithTheMouseInTheBarChartsMenu) {
     auto* menu = child<QMenu>("PopupMenuGraduations");
     QTest::mouseClick(barChart(), Qt::RightButton, {}, QPoint(100, 100));
-    QTRY_VERIFY_WITH_TIMEOUT(menu->isVisible(), 5000);
+    ASSERT_EVENTUALLY_WITH_TIMEOUT(menu->isVisible(), 5000);
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item("N02")).center());
-    QTRY_VERIFY_WITH_TIMEOUT(!menu->isVisible(), 5000);
+    ASSERT_EVENTUALLY_WITH_TIMEOUT(!menu->isVisible(), 5000);
     EXPECT_DOUBLE_EQ(barChart()->leftAxis().increment(), 0.2);
     EXPECT_DOUBLE_EQ(lineChart()->leftAxis().increment(), 0.2);
     EXPECT_TRUE(item("N022")->isChecked());

@@ -1,6 +1,7 @@
 // The main window at start: its frame, the controls of the form at their places, the charts sized to
 // the window, and the first equation loaded.
 #include "MainWindowFixture.h"
+#include "support/Eventually.h"
 
 #include "app/Application.h"
 #include "chart/ChartRenderer.h"
@@ -113,7 +114,7 @@ TEST_F(MainWindowTest, ReturningFromAModalWindowSizesTheChartsAgain) {
     window().btnproposClick();
     // The desktop gives the main window back its activation, as a window manager does.
     window().activateWindow();
-    QTRY_COMPARE_WITH_TIMEOUT(barChart()->geometry(), QRect(0, 256, 378, 350), 5000);
+    ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(barChart()->geometry(), QRect(0, 256, 378, 350), 5000);
     EXPECT_EQ(lineChart()->geometry(), QRect(383, 256, child("TabSheet1")->width() - 383, 350));
 }
 

@@ -1,6 +1,7 @@
 // The simulation: "Simulation" moves the slider one step at once and one step every 100 ms up to 100;
 // "Arrêt" stops it.
 #include "MainWindowFixture.h"
+#include "support/Eventually.h"
 
 #include "framework/Timer.h"
 
@@ -40,8 +41,8 @@ TEST_F(SimulationTest, TheTimerDrivesTheRunToTheEndByItself) {
     slider()->setPosition(90);
     clickButton("GlyphButton1");
     EXPECT_EQ(slider()->position(), 91);
-    QTRY_COMPARE_WITH_TIMEOUT(slider()->position(), 100, 20000);
-    QTRY_VERIFY_WITH_TIMEOUT(!timer()->enabled(), 5000);
+    ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(slider()->position(), 100, 20000);
+    ASSERT_EVENTUALLY_WITH_TIMEOUT(!timer()->enabled(), 5000);
     EXPECT_EQ(shown("MaskEditX"), QStringLiteral("1,000"));
 }
 
@@ -123,7 +124,7 @@ TEST_F(SimulationTest, AFieldThatIsNoNumberStopsTheRunWithOneMessage) {
     ASSERT_TRUE(errors().isEmpty());
     ASSERT_EQ(slider()->position(), 0);
     ASSERT_TRUE(timer()->enabled());
-    QTRY_COMPARE_WITH_TIMEOUT(errors().size(), 1, 5000);
+    ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(errors().size(), 1, 5000);
     EXPECT_EQ(errors(),
               QStringList{QStringLiteral("'1-2' n'est pas une valeur en virgule flottante correcte.")});
     EXPECT_FALSE(timer()->enabled()) << "a failing step would fail again on every tick";

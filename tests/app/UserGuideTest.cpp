@@ -1,6 +1,7 @@
 // "Mode d'emploi" finds the guide wherever the program was started from and hands it to the desktop
 // (xdg-open); when the desktop cannot show it, the guide opens in the program's own window.
 #include "MainWindowFixture.h"
+#include "support/Eventually.h"
 
 #include "app/UserGuide.h"
 #include "framework/ErrorGuard.h"
@@ -68,11 +69,11 @@ protected:
 TEST_F(UserGuideTest, TheGuideInTheCurrentDirectoryOpensInTheDesktopsViewer) {
     writeGuide(workingDirectory_.path());
     clickButton("FlatButton2");
-    QTRY_COMPARE(opened().size(), 1);
+    ASSERT_EVENTUALLY_EQ(opened().size(), 1);
     EXPECT_EQ(opened().first(),
               QDir(workingDirectory_.path()).absoluteFilePath(QStringLiteral("mode_emploi.htm")));
     // The desktop showed it: once its answer is in, the program's own window stays closed.
-    QTRY_VERIFY(window().findChildren<QProcess*>().isEmpty());
+    ASSERT_EVENTUALLY(window().findChildren<QProcess*>().isEmpty());
     EXPECT_EQ(guideWindow(), nullptr);
     EXPECT_TRUE(errors().isEmpty());
 }
@@ -88,7 +89,7 @@ TEST_F(UserGuideTest, WhenTheDesktopCannotShowItTheGuideOpensInItsOwnWindow) {
     writeGuide(workingDirectory_.path(), "<html><body><img src=\"molvanex.png\"><a href=\"#fin\">Aller</a>" +
                                              lines + "<h2 id=\"fin\">Fin</h2></body></html>");
     clickButton("FlatButton2");
-    QTRY_VERIFY(guideWindow() != nullptr && guideWindow()->isVisible());
+    ASSERT_EVENTUALLY(guideWindow() != nullptr && guideWindow()->isVisible());
     windows::TUserGuideWindow* guide = guideWindow();
     EXPECT_EQ(opened().size(), 1);
     EXPECT_EQ(guide->windowTitle(), QStringLiteral("Mode d'emploi"));
@@ -101,13 +102,13 @@ TEST_F(UserGuideTest, WhenTheDesktopCannotShowItTheGuideOpensInItsOwnWindow) {
     browser->setFocus();
     QTest::keyClick(browser, Qt::Key_Tab);
     QTest::keyClick(browser, Qt::Key_Return);
-    QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+    ASSERT_EVENTUALLY(browser->verticalScrollBar()->value() > 0);
     // Asking again brings the same window forward; Escape closes it.
     clickButton("FlatButton2");
-    QTRY_VERIFY(opened().size() == 2 && window().findChildren<QProcess*>().isEmpty());
+    ASSERT_EVENTUALLY(opened().size() == 2 && window().findChildren<QProcess*>().isEmpty());
     EXPECT_EQ(window().findChildren<windows::TUserGuideWindow*>().size(), 1);
     QTest::keyClick(guide, Qt::Key_Escape);
-    QTRY_COMPARE(guideWindow(), nullptr);
+    ASSERT_EVENTUALLY_EQ(guideWindow(), nullptr);
     EXPECT_TRUE(errors().isEmpty());
 }
 
@@ -116,7 +117,7 @@ TEST_F(UserGuideTest, WithoutAGuideHereTheNextPlaceServes) {
     const QString elsewhere = app::locateUserGuide(app::userGuideDirectories());
     ASSERT_FALSE(elsewhere.isEmpty()); // the sources' docs/
     ASSERT_FALSE(elsewhere.startsWith(workingDirectory_.path()));
-    QTRY_COMPARE(opened(), QStringList{elsewhere});
+    ASSERT_EVENTUALLY_EQ(opened(), QStringList{elsewhere});
     EXPECT_TRUE(errors().isEmpty());
 }
 

@@ -1,4 +1,5 @@
 #include "ControlsTestSupport.h"
+#include "support/Eventually.h"
 
 #include "controls/FlatButtons.h"
 #include "support/WidgetTestMain.h"
@@ -170,7 +171,7 @@ TEST_F(FlatButtonTest, ARepaintItDidNotAskForShowsTheNormalLook) {
     QTest::mouseMove(button, QPoint(20, 10));
     expectLook(Look::Hover);
     host.widget()->update();
-    QTRY_COMPARE(button->currentLook(), Look::Normal);
+    ASSERT_EVENTUALLY_EQ(button->currentLook(), Look::Normal);
     expectLook(Look::Normal);
 }
 
@@ -212,7 +213,8 @@ TEST_F(FlatButtonTest, CentresTheCaptionAndPutsAGlyphBesideIt) {
         }
     }
     button->setGlyph(glyph);
-    QTRY_VERIFY(pixelIs(onScreen(*button), 70 / 2 - (8 + tw) / 2 - 1, 22 / 2 - 4 + 3, framework::clRed));
+    ASSERT_EVENTUALLY(
+        pixelIs(onScreen(*button), 70 / 2 - (8 + tw) / 2 - 1, 22 / 2 - 4 + 3, framework::clRed));
     const QImage image = onScreen(*button);
     const int x0 = 70 / 2 - (8 + tw) / 2;
     // Stretched over nine columns from x0 - 1 to x0 + 7, the green rows left out.

@@ -1,4 +1,5 @@
 #include "ControlsTestSupport.h"
+#include "support/Eventually.h"
 
 #include "controls/FloatSpinEdit.h"
 #include "controls/Spin.h"
@@ -274,7 +275,7 @@ TEST_F(FloatSpinEditTest, HoldingAnArrowRepeatsAfter400msThenEvery100ms) {
     clock.start();
     QTest::mousePress(up, Qt::LeftButton, {}, upButtonCentre());
     EXPECT_TRUE(times.isEmpty()) << "a press alone does not step";
-    QTRY_COMPARE_WITH_TIMEOUT(times.size(), 7, 5000);
+    ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(times.size(), 7, 5000);
     const qsizetype repeats = times.size();
     QTest::mouseRelease(up, Qt::LeftButton, {}, upButtonCentre());
     EXPECT_EQ(times.size(), repeats + 1) << "the release over the button steps once more";
@@ -310,7 +311,7 @@ TEST_F(FloatSpinEditTest, AFailingChangeHandlerStopsTheRepeatAndIsShownOnce) {
     };
     auto* up = edit->spinButton()->upButton();
     QTest::mousePress(up, Qt::LeftButton, {}, upButtonCentre());
-    QTRY_COMPARE_WITH_TIMEOUT(ErrorBoxRecorder::messages().size(), 1, 3000);
+    ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(ErrorBoxRecorder::messages().size(), 1, 3000);
     EXPECT_EQ(ErrorBoxRecorder::messages().front(),
               QStringLiteral("'x' n'est pas une valeur entière correcte."));
     EXPECT_FALSE(up->isRepeating());

@@ -4,6 +4,7 @@
 #include "controls/MarkupImageList.h"
 #include "controls/markuplabel.h"
 #include "framework/QtColor.h"
+#include "support/Eventually.h"
 
 #include <QApplication>
 #include <QImage>
@@ -137,10 +138,10 @@ TEST(MarkupLabelPictureHover, TheHoveredLinkIsDrawnAndUndrawn) {
     }
     ASSERT_FALSE(overLink.isNull());
     QTest::mouseMove(l.label, overLink);
-    QTRY_COMPARE(l.label->hoverLink(), 1);
+    ASSERT_EVENTUALLY_EQ(l.label->hoverLink(), 1);
     EXPECT_NE(l.picture(), plain) << "the hovered link on its hover colour";
     QTest::mouseMove(l.page.get(), QPoint(295, 75));
-    QTRY_COMPARE(l.label->hoverLink(), -1);
+    ASSERT_EVENTUALLY_EQ(l.label->hoverLink(), -1);
     EXPECT_EQ(l.picture(), plain);
 }
 

@@ -4,6 +4,7 @@
 #include "controls/QtSurface.h"
 #include "controls/markuplabel.h"
 #include "framework/QtColor.h"
+#include "support/Eventually.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -312,7 +313,7 @@ TEST_F(MarkupLabel, HintIsTheOrdinaryTooltipWhereverTheMouseIs) {
     const QPoint overLink = pointOver(QStringLiteral("p"));
     QHelpEvent help(QEvent::ToolTip, overLink, label->mapToGlobal(overLink));
     QApplication::sendEvent(label, &help);
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("dioxyde de carbone"));
+    ASSERT_EVENTUALLY_EQ(QToolTip::text(), QStringLiteral("dioxyde de carbone"));
     QToolTip::hideText();
     label->setShowHint(false);
     EXPECT_TRUE(label->toolTip().isEmpty());
@@ -334,7 +335,7 @@ TEST_F(MarkupLabel, ParamHintShowsTheLinksHint) {
     QHelpEvent help(QEvent::ToolTip, overLink, label->mapToGlobal(overLink));
     QApplication::sendEvent(label, &help);
     EXPECT_EQ(asked, QStringLiteral("p"));
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("valeur de p"));
+    ASSERT_EVENTUALLY_EQ(QToolTip::text(), QStringLiteral("valeur de p"));
     QToolTip::hideText();
 }
 
@@ -374,14 +375,14 @@ protected:
 
 TEST_F(MarkupLabelParams, MovingOntoALinkAndOffIt) {
     QTest::mouseMove(label, overLink);
-    QTRY_COMPARE(events, QStringList{QStringLiteral("enter p1=v1")});
+    ASSERT_EVENTUALLY_EQ(events, QStringList{QStringLiteral("enter p1=v1")});
     EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(label->lastParam(), QStringLiteral("p1"));
     EXPECT_EQ(label->hoverLink(), 1);
     QTest::mouseMove(label, overLink + QPoint(1, 0));
     EXPECT_EQ(events.size(), 1) << "moving within the link raises nothing";
     QTest::mouseMove(label, overText);
-    QTRY_COMPARE(events, (QStringList{QStringLiteral("enter p1=v1"), QStringLiteral("exit p1=v1")}));
+    ASSERT_EVENTUALLY_EQ(events, (QStringList{QStringLiteral("enter p1=v1"), QStringLiteral("exit p1=v1")}));
     EXPECT_EQ(label->cursor().shape(), Qt::ArrowCursor);
     EXPECT_TRUE(label->lastParam().isEmpty());
     EXPECT_EQ(label->hoverLink(), -1);
@@ -389,14 +390,14 @@ TEST_F(MarkupLabelParams, MovingOntoALinkAndOffIt) {
 
 TEST_F(MarkupLabelParams, LeavingOverALinkAndComingBackOntoText) {
     QTest::mouseMove(label, overLink);
-    QTRY_COMPARE(events.size(), 1);
+    ASSERT_EVENTUALLY_EQ(events.size(), 1);
     QTest::mouseMove(window.get(), QPoint(390, 190));
-    QTRY_COMPARE(events, (QStringList{QStringLiteral("enter p1=v1"), QStringLiteral("exit p1=v1")}));
+    ASSERT_EVENTUALLY_EQ(events, (QStringList{QStringLiteral("enter p1=v1"), QStringLiteral("exit p1=v1")}));
     EXPECT_EQ(label->hoverLink(), -1);
     EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor) << "leaving keeps the cursor";
     QTest::mouseMove(label, overText);
     // The hand cursor is still set: the exit comes again, with no link.
-    QTRY_COMPARE(events.size(), 3);
+    ASSERT_EVENTUALLY_EQ(events.size(), 3);
     EXPECT_EQ(events[2], QStringLiteral("exit ="));
     EXPECT_EQ(label->cursor().shape(), Qt::ArrowCursor);
 }
@@ -405,10 +406,10 @@ TEST_F(MarkupLabelParams, HoverModeTracksTheHoveredLink) {
     label->setHover(true);
     label->setHoverColor(framework::clYellow);
     QTest::mouseMove(label, overLink);
-    QTRY_COMPARE(label->hoverLink(), 1);
+    ASSERT_EVENTUALLY_EQ(label->hoverLink(), 1);
     (void)label->grab(); // painting in hover style
     QTest::mouseMove(window.get(), QPoint(390, 190));
-    QTRY_COMPARE(label->hoverLink(), -1);
+    ASSERT_EVENTUALLY_EQ(label->hoverLink(), -1);
 }
 
 TEST_F(MarkupLabelParams, AClickThatKeepsTheValueChangesNothing) {
@@ -453,7 +454,7 @@ TEST_F(MarkupLabelParams, PopupMenuValuesAreWrittenWithoutAccelerators) {
     };
     QTest::mouseClick(label, Qt::LeftButton, {}, overLink);
     QMenu* menu = label->paramMenu();
-    QTRY_VERIFY(menu->isVisible());
+    ASSERT_EVENTUALLY(menu->isVisible());
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Vert"));
     menu->actions()[0]->trigger();
@@ -480,7 +481,7 @@ TEST_F(MarkupLabelParams, ListBoxEnterChoosesTheValue) {
     };
     QTest::mouseClick(label, Qt::LeftButton, {}, overLink);
     controls::TPopupListBox* list = label->listBox();
-    QTRY_VERIFY(list->isVisible());
+    ASSERT_EVENTUALLY(list->isVisible());
     EXPECT_EQ(list->count(), 3);
     EXPECT_EQ(list->currentRow(), 1) << "the current value is selected";
     EXPECT_EQ(list->ListParam, QStringLiteral("p1"));
@@ -488,7 +489,7 @@ TEST_F(MarkupLabelParams, ListBoxEnterChoosesTheValue) {
     EXPECT_TRUE(list->isWindow());
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
-    QTRY_VERIFY(!list->isVisible());
+    ASSERT_EVENTUALLY(!list->isVisible());
     EXPECT_EQ(label->GetParamValue(QStringLiteral("p1")), QStringLiteral("v2"));
     EXPECT_TRUE(events.contains(QStringLiteral("select p1=v2")));
     EXPECT_TRUE(events.contains(QStringLiteral("changed p1 v1->v2")));
@@ -501,9 +502,9 @@ TEST_F(MarkupLabelParams, ListBoxEscapeClosesWithoutChange) {
     };
     QTest::mouseClick(label, Qt::LeftButton, {}, overLink);
     controls::TPopupListBox* list = label->listBox();
-    QTRY_VERIFY(list->isVisible());
+    ASSERT_EVENTUALLY(list->isVisible());
     QTest::keyClick(list, Qt::Key_Escape);
-    QTRY_VERIFY(!list->isVisible());
+    ASSERT_EVENTUALLY(!list->isVisible());
     EXPECT_EQ(label->GetParamValue(QStringLiteral("p1")), QStringLiteral("v1"));
     EXPECT_FALSE(events.join(QLatin1Char(';')).contains(QStringLiteral("select")));
 }
@@ -515,10 +516,10 @@ TEST_F(MarkupLabelParams, ListBoxClickSelectsWithoutAChangeEvent) {
     };
     QTest::mouseClick(label, Qt::LeftButton, {}, overLink);
     controls::TPopupListBox* list = label->listBox();
-    QTRY_VERIFY(list->isVisible());
+    ASSERT_EVENTUALLY(list->isVisible());
     const QRect second = list->visualItemRect(list->item(1));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
-    QTRY_VERIFY(!list->isVisible());
+    ASSERT_EVENTUALLY(!list->isVisible());
     EXPECT_EQ(label->GetParamValue(QStringLiteral("p1")), QStringLiteral("v9"));
     EXPECT_TRUE(events.contains(QStringLiteral("select p1=v9")));
     EXPECT_FALSE(events.join(QLatin1Char(';')).contains(QStringLiteral("changed")));

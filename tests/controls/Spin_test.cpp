@@ -1,4 +1,5 @@
 #include "ControlsTestSupport.h"
+#include "support/Eventually.h"
 
 #include "controls/ControlSupport.h"
 #include "controls/Spin.h"
@@ -197,7 +198,7 @@ TEST_F(RepeatButtonTest, DraggedOffItPausesTheRepeatsAndResumesOnTheWayBack) {
     EXPECT_TRUE(button->isRepeating());
     QTest::mouseMove(button, QPoint(7, 4));
     EXPECT_TRUE(button->isDown());
-    QTRY_VERIFY_WITH_TIMEOUT(clicks >= 1, 1000);
+    ASSERT_EVENTUALLY_WITH_TIMEOUT(clicks >= 1, 1000);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(7, 4));
 }
 

@@ -2,6 +2,7 @@
 #include "framework/Menu.h"
 #include "framework/Timer.h"
 #include "model/Failure.h"
+#include "support/Eventually.h"
 #include "support/WidgetTestMain.h"
 
 #include <QApplication>
@@ -102,7 +103,7 @@ TEST_F(ErrorGuard, FailureInATimerTickAndAMenuActionIsShown) {
         throw model::Failure("tic");
     };
     timer.setEnabled(true);
-    QTRY_COMPARE(ticks, 1);
+    ASSERT_EVENTUALLY_EQ(ticks, 1);
     QMenu menu;
     QAction* item = framework::addMenuItem(
         menu.addMenu(QStringLiteral("Taille")), QStringLiteral("N1"), QStringLiteral("1"),

@@ -19,7 +19,8 @@ TEST(Limit, StoichiometricProportionsOfPresetTwo) {
     const model::Limit limit = model::limitOf(2, 2, 1, 1);
     EXPECT_DOUBLE_EQ(limit.xmax, 1.0);
     EXPECT_EQ(limit.limiting, model::LimitingReactant::Both);
-    const model::AxisScaling axes = model::axisScalingOf(limit.xmax, model::largestQuantity(2, 1, 2, limit.xmax));
+    const model::AxisScaling axes =
+        model::axisScalingOf(limit.xmax, model::largestQuantity(2, 1, 2, limit.xmax));
     EXPECT_DOUBLE_EQ(axes.bottomMaximum, 1.2);
     EXPECT_DOUBLE_EQ(axes.bottomIncrement, 0.1);
     EXPECT_DOUBLE_EQ(axes.leftMaximum, 3.0);
@@ -47,7 +48,8 @@ TEST(Limit, FirstReactantLimitsAndTiesTakeTheFirstRatio) {
 TEST(Limit, NoFirstReactantMeansNoAdvancement) {
     const model::Limit limit = model::limitOf(0, 1, 1, 1);
     EXPECT_EQ(limit.xmax, 0.0);
-    const model::AxisScaling axes = model::axisScalingOf(limit.xmax, model::largestQuantity(0, 1, 1, limit.xmax));
+    const model::AxisScaling axes =
+        model::axisScalingOf(limit.xmax, model::largestQuantity(0, 1, 1, limit.xmax));
     EXPECT_EQ(axes.bottomMaximum, 0.0);
     EXPECT_EQ(axes.bottomIncrement, 0.0);
     EXPECT_EQ(axes.leftMaximum, 2.0);
@@ -101,7 +103,8 @@ TEST(Advancement, FullSliderGivesXmaxBitForBit) {
         }
     }
     // The exact product matters: plain double arithmetic misses many of these ratios.
-    const auto naiveMisses = std::count_if(ratios.begin(), ratios.end(), [](double x) { return (100 * x) / 100 != x; });
+    const auto naiveMisses =
+        std::count_if(ratios.begin(), ratios.end(), [](double x) { return (100 * x) / 100 != x; });
     EXPECT_EQ(ratios.size(), 1153u);
     EXPECT_EQ(naiveMisses, 98);
 }
@@ -110,14 +113,18 @@ TEST(Advancement, FullSliderGivesXmaxBitForBit) {
 struct Fraction {
     std::int64_t num;
     std::int64_t den;
-    Fraction(std::int64_t n, std::int64_t d) : num(n), den(d) {
+    Fraction(std::int64_t n, std::int64_t d)
+        : num(n)
+        , den(d) {
         const std::int64_t g = std::gcd(num < 0 ? -num : num, den);
         if (g > 1) {
             num /= g;
             den /= g;
         }
     }
-    friend Fraction operator-(Fraction a, Fraction b) { return {a.num * b.den - b.num * a.den, a.den * b.den}; }
+    friend Fraction operator-(Fraction a, Fraction b) {
+        return {a.num * b.den - b.num * a.den, a.den * b.den};
+    }
     friend Fraction operator*(Fraction a, Fraction b) { return {a.num * b.num, a.den * b.den}; }
     friend bool operator<(Fraction a, Fraction b) { return a.num * b.den < b.num * a.den; }
     long double value() const { return static_cast<long double>(num) / den; }

@@ -74,7 +74,9 @@ struct IntegerCase {
 
 class IntegerConversion : public ::testing::TestWithParam<IntegerCase> {};
 
-TEST_P(IntegerConversion, Texts) { EXPECT_EQ(model::parseInteger(GetParam().text), GetParam().expected); }
+TEST_P(IntegerConversion, Texts) {
+    EXPECT_EQ(model::parseInteger(GetParam().text), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, IntegerConversion,
@@ -86,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"ExponentOverflow", "1e10", std::nullopt},
                       IntegerCase{"NegativeExponent", "1e-1", std::nullopt},
                       IntegerCase{"Decimal", "2,5", std::nullopt}, IntegerCase{"Empty", "", std::nullopt},
-                      IntegerCase{"Grouped", "1 000", std::nullopt}, IntegerCase{"Letters", "dix", std::nullopt}),
+                      IntegerCase{"Grouped", "1 000", std::nullopt},
+                      IntegerCase{"Letters", "dix", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IntegerConversion, StrictConversionCarriesTheRuntimeMessage) {

@@ -2,6 +2,7 @@
 // What the window tests share: finding a named control, clicking with the real mouse, typing into a
 // field, and the error boxes recorded since the test began.
 
+#include "support/Eventually.h"
 #include "support/WidgetTestMain.h"
 
 #include <QLineEdit>
@@ -11,11 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
-// Readable texts in the failure messages (QString lives in the global namespace).
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace windows_tests {
 
