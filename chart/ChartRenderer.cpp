@@ -66,6 +66,30 @@ QString toQString(const std::string& text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// Lines wider than the room break at their spaces, so that a title in a chart narrower than it loses
+// neither end; a single word wider than the room stays whole on its own line.
+QStringList brokenToWidth(const QStringList& lines, const Metrics& m, double room) {
+    QStringList out;
+    for (const QString& line : lines) {
+        if (m.horizontalAdvance(line) <= room) {
+            out << line;
+            continue;
+        }
+        QString current;
+        for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && m.horizontalAdvance(longer) > room) {
+                out << current;
+                current = word;
+            } else {
+                current = longer;
+            }
+        }
+        out << current;
+    }
+    return out;
+}
+
 // A crisp one-pixel line lies on pixel centres.
 double crisp(double v) {
     return std::floor(v) + 0.5;
@@ -254,6 +278,10 @@ void ChartRenderer::layOut(const QSizeF& size) {
     }
     if (!titleLines_.isEmpty()) {
         const Metrics m{text_, *titleFont_};
+        for (const QString& line : titleLines_) {
+            naturalTitleWidth_ = std::max(naturalTitleWidth_, m.horizontalAdvance(line) + 4 * titlePadding);
+        }
+        titleLines_ = brokenToWidth(titleLines_, m, free.width() - 4 * titlePadding);
         double width = 0;
         for (const QString& line : titleLines_) {
             width = std::max(width, m.horizontalAdvance(line));
@@ -361,7 +389,7 @@ void ChartRenderer::layOut(const QSizeF& size) {
 }
 
 double ChartRenderer::widthNeeded() const {
-    double width = titleLines_.isEmpty() ? 0 : titleBlock_.width();
+    double width = naturalTitleWidth_;
     if (legend_ && chart_.legend().alignment() == LegendAlignment::Top) {
         width = std::max(width, legend_->width());
     }

@@ -76,7 +76,8 @@ public:
     Scenery scenery() const;
 
     // The width the title and a legend above the plot take across the chart, margins included: a chart
-    // narrower than that cuts them at its edges. It does not depend on the chart's size.
+    // narrower than that breaks the title's lines or cuts the legend. It does not depend on the chart's
+    // size.
     double widthNeeded() const;
 
     // Geometry, for hit testing and the tests.
@@ -148,6 +149,7 @@ private:
     const QFont* legendFont_ = nullptr;
     QStringList titleLines_;
     QRectF titleBlock_;
+    double naturalTitleWidth_ = 0; // the title block's width before any line had to break
     std::vector<LegendEntry> legendEntries_;
     std::optional<QRectF> legend_;
     double legendRowHeight_ = 0;

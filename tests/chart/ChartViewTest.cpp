@@ -259,6 +259,22 @@ TEST(ChartViewLegend, TopLegendLiesAboveThePlot) {
     EXPECT_LT(layout.legendArea()->bottom(), layout.plotArea().top());
 }
 
+TEST(ChartViewTitle, ATitleWiderThanTheChartBreaksAtItsSpacesAndKeepsItsWidthNeeded) {
+    TChartView view;
+    configureCourbe22(view);
+    chart::TextCache text;
+    const ChartRenderer wide(view, chartSize, text);
+    const QSizeF narrow(wide.widthNeeded() * 0.6, chartSize.height());
+    const ChartRenderer layout(view, narrow, text);
+    const ChartRenderer::Scenery scenery = layout.scenery();
+    EXPECT_GT(scenery.titleLines.size(), wide.scenery().titleLines.size());
+    EXPECT_GE(scenery.titleBlock.left(), 0);
+    EXPECT_LE(scenery.titleBlock.right(), narrow.width());
+    EXPECT_EQ(scenery.titleLines.join(u' ').simplified(), wide.scenery().titleLines.join(u' ').simplified());
+    EXPECT_EQ(layout.widthNeeded(), wide.widthNeeded())
+        << "a projection scale still stops at the whole title";
+}
+
 TEST(ChartViewLegend, HiddenLegendTakesNoRoom) {
     TChartView view;
     configureChart1(view);

@@ -12,15 +12,15 @@
 
 #include <ostream>
 
-#define ASSERT_EVENTUALLY_WITH_TIMEOUT(condition, timeoutMs)                                              \
-    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(condition); }, timeoutMs))                              \
+#define ASSERT_EVENTUALLY_WITH_TIMEOUT(condition, timeoutMs)                                                 \
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(condition); }, timeoutMs))                                 \
         << "still false after " << (timeoutMs) << " ms: " #condition
 #define ASSERT_EVENTUALLY(condition) ASSERT_EVENTUALLY_WITH_TIMEOUT(condition, 5000)
 
-#define ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(actual, expected, timeoutMs)                                    \
-    do {                                                                                                  \
-        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, timeoutMs));            \
-        ASSERT_EQ(actual, expected) << "after waiting " << (timeoutMs) << " ms";                          \
+#define ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(actual, expected, timeoutMs)                                       \
+    do {                                                                                                     \
+        static_cast<void>(QTest::qWaitFor([&] { return (actual) == (expected); }, timeoutMs));               \
+        ASSERT_EQ(actual, expected) << "after waiting " << (timeoutMs) << " ms";                             \
     } while (false)
 #define ASSERT_EVENTUALLY_EQ(actual, expected) ASSERT_EVENTUALLY_EQ_WITH_TIMEOUT(actual, expected, 5000)
 
