@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -512,8 +513,13 @@ void TFicheZoom::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     framework::guarded([&] {
         // The window has a fixed border: the size the desktop gives it maximised is the only one, which
-        // tells the window manager to offer no frame to drag.
-        if (event->spontaneous() && (windowState() & Qt::WindowMaximized)) {
+        // tells the window manager to offer no frame to drag. A window manager may first map the window at
+        // its design size and maximise it afterwards, so only a size across the whole work area is kept
+        // (less the side borders some managers leave on a maximised window; the frame geometry Qt
+        // reports at this point is the one it asked for, not the manager's).
+        constexpr int sideBordersAllowance = 16;
+        if (event->spontaneous() && (windowState() & Qt::WindowMaximized) && screen() != nullptr &&
+            event->size().width() + sideBordersAllowance >= screen()->availableGeometry().width()) {
             setFixedSize(event->size());
         }
         layoutColumns();

@@ -20,7 +20,7 @@ class Failure(AssertionError):
     pass
 
 
-def _start_xvfb(processes):
+def start_xvfb(processes):
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
@@ -55,7 +55,7 @@ class Desktop:
         self.processes = []
         # Every wait may be stretched on a slow machine (MOLVANEX_ATSPI_SLOWDOWN=3 waits three times longer).
         self.wait = DEFAULT_WAIT * float(os.environ.get("MOLVANEX_ATSPI_SLOWDOWN", "1"))
-        display = _start_xvfb(self.processes)
+        display = start_xvfb(self.processes)
         os.environ["DISPLAY"] = display
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = _start_session_bus(self.processes)
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
