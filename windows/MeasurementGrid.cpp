@@ -52,6 +52,21 @@ QString field(const QString& text, QChar separator) {
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
+// The width a column's text takes: its two heading lines and, since the widest values lie at the two
+// ends of the table, its first and last values. Screen and printer measure with their own metrics.
+template <class Metrics>
+auto widestText(const MeasurementTableModel& model, int column, const Metrics& headings,
+                const Metrics& values) {
+    const auto& heading = model.headings()[std::size_t(column)];
+    auto width = std::max(headings.horizontalAdvance(heading[0]), headings.horizontalAdvance(heading[1]));
+    const int last = model.rowCount() - 1;
+    if (last >= 0) {
+        width = std::max({width, values.horizontalAdvance(model.cellText(0, column)),
+                          values.horizontalAdvance(model.cellText(last, column))});
+    }
+    return width;
+}
+
 } // namespace
 
 MeasurementTableModel::MeasurementTableModel(QObject* parent)
@@ -198,16 +213,8 @@ TMeasurementGrid::TMeasurementGrid(QWidget* parent)
 void TMeasurementGrid::fitColumns() {
     const QFontMetrics metrics = fontMetrics();
     const QFontMetrics headingMetrics = horizontalHeader()->fontMetrics();
-    const int last = model_.rowCount() - 1;
     for (int column = 0; column < model_.columnCount(); ++column) {
-        const auto& heading = model_.headings()[std::size_t(column)];
-        int width = std::max(headingMetrics.horizontalAdvance(heading[0]),
-                             headingMetrics.horizontalAdvance(heading[1]));
-        if (last >= 0) {
-            width = std::max({width, metrics.horizontalAdvance(model_.cellText(0, column)),
-                              metrics.horizontalAdvance(model_.cellText(last, column))});
-        }
-        setColumnWidth(column, width + cellPadding);
+        setColumnWidth(column, widestText(model_, column, headingMetrics, metrics) + cellPadding);
     }
 }
 
@@ -284,18 +291,9 @@ void TMeasurementGrid::print(QPainter& painter, QPrinter& printer, const QDateTi
     const double line = textMetrics.height() * printLineSpacing;
     const double padding = printCellPaddingPoints * dotsPerPoint;
 
-    // As on screen, the widest values lie at the two ends of the table.
-    const int last = model_.rowCount() - 1;
     std::vector<double> widths;
     for (int column = 0; column < model_.columnCount(); ++column) {
-        const auto& heading = model_.headings()[std::size_t(column)];
-        double width = std::max(headingMetrics.horizontalAdvance(heading[0]),
-                                headingMetrics.horizontalAdvance(heading[1]));
-        if (last >= 0) {
-            width = std::max({width, textMetrics.horizontalAdvance(model_.cellText(0, column)),
-                              textMetrics.horizontalAdvance(model_.cellText(last, column))});
-        }
-        widths.push_back(width + 2 * padding);
+        widths.push_back(widestText(model_, column, headingMetrics, textMetrics) + 2 * padding);
     }
 
     const double tableTop = titleMetrics.height() + line * 1.5;
