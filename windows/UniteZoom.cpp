@@ -512,22 +512,35 @@ void TFicheZoom::layoutColumns() {
 void TFicheZoom::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     framework::guarded([&] {
-        // The window has a fixed border: the size the desktop gives it maximised is the only one, which
-        // tells the window manager to offer no frame to drag. A window manager may first map the window at
-        // its design size and maximise it afterwards, so only a size across the whole work area is kept
-        // (less the side borders some managers leave on a maximised window; the frame geometry Qt
-        // reports at this point is the one it asked for, not the manager's).
-        constexpr int sideBordersAllowance = 16;
-        if (event->spontaneous() && (windowState() & Qt::WindowMaximized) && screen() != nullptr &&
-            event->size().width() + sideBordersAllowance >= screen()->availableGeometry().width()) {
-            setFixedSize(event->size());
+        if (event->spontaneous()) {
+            keepTheMaximisedSize();
         }
         layoutColumns();
     });
 }
 
+// The window has a fixed border: the size the desktop gives it maximised is the only one, which tells the
+// window manager to offer no frame to drag. A window manager may first map the window at its design size
+// and maximise it afterwards, and may tell the new state before or after the new size; so the size is
+// kept once the window is maximised and as wide as the work area, less the thin side borders some
+// platforms keep on a maximised window (Qt's frame geometry cannot tell them while the window is mapped).
+void TFicheZoom::keepTheMaximisedSize() {
+    constexpr int widestSideBorders = 8;
+    if (!(windowState() & Qt::WindowMaximized) || screen() == nullptr) {
+        return;
+    }
+    const int sideBorders = screen()->availableGeometry().width() - width();
+    if (sideBorders >= 0 && sideBorders <= widestSideBorders) {
+        setFixedSize(size());
+    }
+}
+
 void TFicheZoom::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
+        framework::guarded([this] { keepTheMaximisedSize(); });
+        return;
+    }
     if (event->type() != QEvent::ActivationChange) {
         return;
     }

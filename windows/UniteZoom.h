@@ -96,6 +96,7 @@ private:
     void fillBars(const std::array<double, 4>& values, bool withSlot4);
     bool species4Present() const;
     void layoutColumns();
+    void keepTheMaximisedSize();
     // Places the column's controls at the scale and returns the column's width.
     int layoutColumn();
     // The two charts of the side-by-side page take half of it each (an exact half goes to the even width).
