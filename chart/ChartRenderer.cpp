@@ -278,15 +278,16 @@ void ChartRenderer::layOut(const QSizeF& size) {
     }
     if (!titleLines_.isEmpty()) {
         const Metrics m{text_, *titleFont_};
-        for (const QString& line : titleLines_) {
-            naturalTitleWidth_ = std::max(naturalTitleWidth_, m.horizontalAdvance(line) + 4 * titlePadding);
-        }
+        const auto blockWidth = [&m](const QStringList& lines) {
+            double width = 0;
+            for (const QString& line : lines) {
+                width = std::max(width, m.horizontalAdvance(line));
+            }
+            return width + 4 * titlePadding;
+        };
+        naturalTitleWidth_ = blockWidth(titleLines_);
         titleLines_ = brokenToWidth(titleLines_, m, free.width() - 4 * titlePadding);
-        double width = 0;
-        for (const QString& line : titleLines_) {
-            width = std::max(width, m.horizontalAdvance(line));
-        }
-        const QSizeF block(width + 4 * titlePadding, titleLines_.size() * m.height() + 2 * titlePadding);
+        const QSizeF block(blockWidth(titleLines_), titleLines_.size() * m.height() + 2 * titlePadding);
         titleBlock_ = QRectF(QPointF(free.center().x() - block.width() / 2, free.top()), block);
         free.setTop(titleBlock_.bottom() + blockGap);
     }

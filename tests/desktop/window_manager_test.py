@@ -65,6 +65,7 @@ def main(program):
 
         screen_width = int(run("xdotool", "getdisplaygeometry").split()[0])
         until(lambda: geometry(zoom)[0] == screen_width, f"the zoom window {screen_width} px wide")
+
         def fixed_border():
             actions = run("xprop", "-id", zoom, "_NET_WM_ALLOWED_ACTIONS").partition("=")[2]
             return actions and "_NET_WM_ACTION_RESIZE" not in actions and "_NET_WM_ACTION_MAXIMIZE" not in actions
