@@ -38,7 +38,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 
 namespace app {
 
@@ -147,25 +146,6 @@ void showValue(framework::TEdit* field, const QString& text) {
 int roundHalfEven(double value) {
     return int(std::nearbyint(value));
 }
-
-// Switches the simulation off when the step it guards fails: the failure would come back on every
-// tick. The failure itself goes on to the error guard.
-class StopTimerOnFailure {
-public:
-    explicit StopTimerOnFailure(framework::TTimer& timer)
-        : timer_(timer) {}
-    StopTimerOnFailure(const StopTimerOnFailure&) = delete;
-    StopTimerOnFailure& operator=(const StopTimerOnFailure&) = delete;
-    ~StopTimerOnFailure() {
-        if (std::uncaught_exceptions() > failuresAtStart_) {
-            timer_.setEnabled(false);
-        }
-    }
-
-private:
-    framework::TTimer& timer_;
-    int failuresAtStart_ = std::uncaught_exceptions();
-};
 
 using Handler = void (TFiche_molvanex::*)();
 constexpr std::array<Handler, 7> presetLoaders{
@@ -1280,7 +1260,7 @@ void TFiche_molvanex::Timer1Timer() {
 }
 
 void TFiche_molvanex::GlyphButton1Click() {
-    const StopTimerOnFailure stopOnFailure(*Timer1);
+    const framework::StopTimerOnFailure stopOnFailure(*Timer1);
     const bool wasRunning = Timer1->enabled();
     reactiflimitant();
     Timer1->setEnabled(true);

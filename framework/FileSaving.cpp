@@ -26,11 +26,6 @@ QString suffixOfFilter(const QString& filter) {
     return firstPattern.match(filter).captured(1);
 }
 
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
-}
-
 bool replaceConfirmed(QWidget* parent, const QString& title, const QString& path) {
     QMessageBox question(QMessageBox::Warning, title,
                          QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?")
@@ -72,6 +67,11 @@ private:
 };
 
 } // namespace
+
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
 
 void writeFileSafely(const QString& path, const DocumentWriter& writer) {
     QSaveFile file(path);

@@ -23,6 +23,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Where a document is proposed at first: the user's documents folder, or the home folder when the
+// desktop has none.
+QString documentsFolder();
+
 // Writes path through a temporary file in the same folder that replaces path only once the writer has
 // finished and every byte reached the disk: a failure (read-only folder, full disk, a writer that throws)
 // leaves the former file exactly as it was. Throws FileSaveError with a French message.

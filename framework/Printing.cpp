@@ -1,12 +1,12 @@
 #include "framework/Printing.h"
 
+#include "framework/FileSaving.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QStandardPaths>
 
 #include <stdexcept>
 
@@ -15,11 +15,7 @@ namespace framework {
 namespace {
 
 QString proposedPdfPath(const QString& documentName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QFileInfo(folder).isDir()) {
-        folder = QDir::homePath();
-    }
-    return QDir(folder).filePath(documentName + QStringLiteral(".pdf"));
+    return QDir(documentsFolder()).filePath(documentName + QStringLiteral(".pdf"));
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <exception>
+
 namespace framework {
 
 class TTimer : public QObject {
@@ -26,6 +28,25 @@ public:
 
 private:
     QTimer timer_;
+};
+
+// Switches a run off when the step it guards fails: the failure would come back at every tick. The
+// failure itself goes on to the error guard, which shows it once.
+class StopTimerOnFailure {
+public:
+    explicit StopTimerOnFailure(TTimer& timer)
+        : timer_(timer) {}
+    StopTimerOnFailure(const StopTimerOnFailure&) = delete;
+    StopTimerOnFailure& operator=(const StopTimerOnFailure&) = delete;
+    ~StopTimerOnFailure() {
+        if (std::uncaught_exceptions() > failuresAtStart_) {
+            timer_.setEnabled(false);
+        }
+    }
+
+private:
+    TTimer& timer_;
+    int failuresAtStart_ = std::uncaught_exceptions();
 };
 
 } // namespace framework

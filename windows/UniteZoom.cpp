@@ -31,7 +31,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <functional>
 
 namespace windows {
@@ -716,16 +715,7 @@ void TFicheZoom::showState(const SliderState& state) {
 }
 
 void TFicheZoom::Timer1zoomTimer(QObject*) {
-    // A step that fails would fail again at every tick: the run stops, so that its message is shown once.
-    struct StopOnFailure {
-        framework::TTimer* timer;
-        int failures = std::uncaught_exceptions();
-        ~StopOnFailure() {
-            if (std::uncaught_exceptions() > failures) {
-                timer->setEnabled(false);
-            }
-        }
-    } stopOnFailure{Timer1zoom};
+    const framework::StopTimerOnFailure stopOnFailure(*Timer1zoom);
     simulationzoomClick();
 }
 
