@@ -3,7 +3,13 @@
 // charts, the evolution slider and the button column. The current equation lives in the texts of its
 // controls (the hidden ST1..ST4, MaskEdit1..MaskEdit4 and T1..T4 are pure storage), and xmax in the
 // window; the secondary windows read both through MainFormData.
+//
+// The window's code is split by job: UnitMolvanex.cpp creates, activates and sizes it and opens the other
+// windows; UnitMolvanexBuild.cpp builds its controls; UnitMolvanexAccess.cpp gives them to the keyboard
+// and to screen readers; UnitMolvanexEquation.cpp loads equations and fills the state table;
+// UnitMolvanexSimulation.cpp moves X with the slider and the simulation and fills the charts.
 
+#include "framework/Color.h"
 #include "windows/MainFormData.h"
 
 #include <QRect>
@@ -33,8 +39,9 @@ class TMarkupLabel;
 } // namespace controls
 
 namespace model {
-struct Coefficients;
+struct Equation;
 struct Quantities;
+struct SpeciesSlot;
 } // namespace model
 
 namespace framework {
@@ -87,6 +94,9 @@ public:
     void BtnH2Click();
     void BtnFeClick();
     void BtnHAClick();
+    // Loads an equation record as a preset is loaded, the two texts going into the initial-quantity
+    // fields; a preset number is only one way of choosing the record.
+    void loadEquation(const model::Equation& equation, const QString& quantity1, const QString& quantity2);
     void initialise_graphe();
     void TableauCreate();
     void MaskEdit11iChange();
@@ -259,6 +269,27 @@ private:
     // differ in two formats and in where the slot-4 quantity is written.
     enum class StateWriter { Slider, Simulation };
 
+    // One species slot across the window: its column of the state table, the hidden holders of its part
+    // of the current equation, and its line in the chart. Built once; slot n is columns_[n - 1].
+    struct SpeciesColumn {
+        controls::TMarkupLabel* head = nullptr;           // formula markup, the species name as its hint
+        controls::TFloatSpinEdit* initialField = nullptr; // the reactants' initial quantity
+        framework::TStaticText* initialText = nullptr;    // the products' fixed "0"
+        framework::TStaticText* expression = nullptr;     // during the transformation
+        framework::TEdit* quantity = nullptr;             // at X
+        framework::TStaticText* final = nullptr;          // in the final state
+        framework::TStaticText* formula = nullptr;        // plain formula, hidden
+        // The coefficient's hidden holder: a static text for the first slot, an edit for the others.
+        framework::TStaticText* coefficientCaption = nullptr;
+        framework::TEdit* coefficientEdit = nullptr;
+        controls::TMarkupLabel* zoomMarkup = nullptr; // hidden
+        chart::LineSeries* line = nullptr;
+        framework::TColor color = 0; // of its bar and its line's points
+    };
+    SpeciesColumn& slotColumn(int slot) { return columns_.at(std::size_t(slot - 1)); }
+    const SpeciesColumn& slotColumn(int slot) const { return columns_.at(std::size_t(slot - 1)); }
+
+    // Building (UnitMolvanexBuild.cpp).
     void buildPage();
     void buildPresetSelector();
     void buildEquationBand();
@@ -267,32 +298,41 @@ private:
     void buildCharts();
     void buildMenus();
     void buildButtonColumn();
+    void connectEvents();
+
+    // Keyboard and screen readers (UnitMolvanexAccess.cpp).
     void buildKeyboardAccess();
     void buildScreenReaderAccess();
     QString stateTableCell(int row, int column) const;
     void describeLoadedEquation();
     void announce(const QString& text);
-    void connectEvents();
 
+    // Equations and the state table (UnitMolvanexEquation.cpp).
     void presetBoxClicked(int number);
     void loadPreset(int number);
-    void showStateAtSlider(StateWriter writer);
+    void writeSpecies(int slot, const model::SpeciesSlot& species);
     void showFinalRow(double x, const model::Quantities& q, StateWriter writer);
-    model::Coefficients coefficients() const;
-    void fillBars(double q1, double q2, double q3, double q4);
+    void keepHeadInCell(int slot);
+    bool slot4Present() const;
+
+    // X, the simulation and the charts (UnitMolvanexSimulation.cpp).
+    void showStateAtSlider(StateWriter writer);
+    void fillBars(const model::Quantities& q);
+    void clearLines();
     void setGraduation(int index);
     void setLineWidth(int pixels);
+
+    // Size and place (UnitMolvanex.cpp).
     void fitToWorkArea();
     void sizeCharts();
     void placeInitialStateTitle();
-    void keepHeadInCell(int slot);
-
-    bool slot4Present() const;
 
     WorkArea workArea_;
     bool fittedToWorkArea_ = false;
     double xmax_ = 0;
+    std::array<SpeciesColumn, 4> columns_{};
     std::array<controls::TBevelCheck*, 7> presetBoxes_{};
+    std::array<controls::TMarkupLabel*, 7> presetTitles_{};
     controls::CheckRow* presetRow_ = nullptr;
     framework::FocusMark* focusMark_ = nullptr;
     // What a screen reader hears of the simulation: its start, its end and "Arrêt".

@@ -30,6 +30,11 @@ AxisScaling axisScalingOf(double xmax, double largest) {
     return {1.2 * xmax, xmax / 10, largest + 1};
 }
 
+Extent extentOf(double n1, int a1, double n2, int a2, int a3) {
+    const double xmax = limitOf(n1, a1, n2, a2).xmax;
+    return {xmax, axisScalingOf(xmax, largestQuantity(n1, n2, a3, xmax))};
+}
+
 double scaledAdvancement(long long k, long long divisor, double x) {
     const double kd = double(k);
     const double d = double(divisor);

@@ -2,6 +2,7 @@
 // The advancement engine: maximal advancement, limiting reactant, quantities at X, curve samples and
 // axis scaling, as pure functions of numbers (the windows read them from their controls).
 
+#include <array>
 #include <vector>
 
 namespace model {
@@ -18,6 +19,9 @@ struct Quantities {
     double q2 = 0;
     double q3 = 0;
     double q4 = 0;
+
+    // Slot by slot, for whatever treats the four species alike.
+    std::array<double, 4> bySlot() const { return {q1, q2, q3, q4}; }
 };
 
 enum class LimitingReactant { First, Second, Both };
@@ -39,6 +43,14 @@ struct AxisScaling {
     double leftMaximum = 0;     // both charts: largest + 1
 };
 AxisScaling axisScalingOf(double xmax, double largest);
+
+// The maximal advancement and the axes it scales, from the two initial quantities and the coefficients of
+// slots 1 to 3 read as integers: what every recomputation of a window starts from.
+struct Extent {
+    double xmax = 0;
+    AxisScaling axes;
+};
+Extent extentOf(double n1, int a1, double n2, int a2, int a3);
 
 // k × x / divisor with the product formed exactly before the division, so that k = divisor gives x bit
 // for bit. divisor must be positive.

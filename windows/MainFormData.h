@@ -3,6 +3,8 @@
 // its controls, and the one value the zoom window writes back (an empty slot-2 coefficient repaired to
 // "1"). Slots are numbered 1 to 4 as in the equation; reactants 1 and 2.
 
+#include "model/Advancement.h"
+
 #include <QString>
 
 namespace windows {
@@ -19,6 +21,11 @@ public:
     virtual double initialQuantityValue(int reactant) const = 0; // their Value (lenient reading)
     virtual bool seventhEquationChecked() const = 0;             // BevelCheck7
     virtual double xmax() const = 0;
+
+    // The four coefficient texts as reals, as every window computes quantities from them: an empty
+    // slot-4 coefficient (no fourth species) counts as 0, any other text that is no number fails with the
+    // conversion's message.
+    model::Coefficients coefficients() const;
 };
 
 } // namespace windows

@@ -152,11 +152,7 @@ void TFicheTab::FormCreate() {
     Tableau->fitColumns();
     inputs_.n1 = framework::strictReal(main_.initialQuantityText(1));
     inputs_.n2 = framework::strictReal(main_.initialQuantityText(2));
-    inputs_.a.a1 = framework::strictReal(main_.coefficientText(1));
-    inputs_.a.a2 = framework::strictReal(main_.coefficientText(2));
-    inputs_.a.a3 = framework::strictReal(main_.coefficientText(3));
-    const QString a4 = main_.coefficientText(4);
-    inputs_.a.a4 = a4.isEmpty() ? 0 : framework::strictReal(a4);
+    inputs_.a = main_.coefficients();
     CalculValeurs(defaultCount - 1);
 }
 

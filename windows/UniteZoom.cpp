@@ -621,19 +621,18 @@ void TFicheZoom::n1zChange(QObject*) {
         main_.setCoefficientText(2, QStringLiteral("1"));
     }
     const int a2 = framework::strictInteger(main_.coefficientText(2));
-    xmaxZoom_ = model::limitOf(n1, a1, n2, a2).xmax;
     const int a3 = framework::strictInteger(main_.coefficientText(3));
-    const model::AxisScaling scaling =
-        model::axisScalingOf(xmaxZoom_, model::largestQuantity(n1, n2, a3, xmaxZoom_));
+    const model::Extent extent = model::extentOf(n1, a1, n2, a2, a3);
+    xmaxZoom_ = extent.xmax;
 
-    courbe_2->bottomAxis().setMaximum(scaling.bottomMaximum);
-    courbe_2->bottomAxis().setIncrement(scaling.bottomIncrement);
-    Courbe_1->leftAxis().setMaximum(scaling.leftMaximum);
-    courbe_2->leftAxis().setMaximum(scaling.leftMaximum);
-    courbe_22->bottomAxis().setMaximum(scaling.bottomMaximum);
-    courbe_22->bottomAxis().setIncrement(scaling.bottomIncrement);
-    courbe_11->leftAxis().setMaximum(scaling.leftMaximum);
-    courbe_22->leftAxis().setMaximum(scaling.leftMaximum);
+    courbe_2->bottomAxis().setMaximum(extent.axes.bottomMaximum);
+    courbe_2->bottomAxis().setIncrement(extent.axes.bottomIncrement);
+    Courbe_1->leftAxis().setMaximum(extent.axes.leftMaximum);
+    courbe_2->leftAxis().setMaximum(extent.axes.leftMaximum);
+    courbe_22->bottomAxis().setMaximum(extent.axes.bottomMaximum);
+    courbe_22->bottomAxis().setIncrement(extent.axes.bottomIncrement);
+    courbe_11->leftAxis().setMaximum(extent.axes.leftMaximum);
+    courbe_22->leftAxis().setMaximum(extent.axes.leftMaximum);
     initialisationClick(this);
 }
 
@@ -659,33 +658,27 @@ TFicheZoom::SliderState TFicheZoom::sliderState() const {
     state.x = model::advancementAt(state.p, xmaxZoom_);
     state.n1 = framework::strictReal(n1z->text());
     state.n2 = framework::strictReal(n2z->text());
-    for (int slot = 1; slot <= 3; ++slot) {
-        state.a[std::size_t(slot - 1)] = framework::strictReal(main_.coefficientText(slot));
-    }
-    const QString a4 = main_.coefficientText(4);
-    state.a[3] = a4.isEmpty() ? 0 : framework::strictReal(a4);
-    const model::Quantities q =
-        model::quantitiesAt(state.n1, state.n2, {state.a[0], state.a[1], state.a[2], state.a[3]}, state.x);
-    state.q = {q.q1, q.q2, q.q3, q.q4};
+    state.a = main_.coefficients();
+    state.q = model::quantitiesAt(state.n1, state.n2, state.a, state.x);
     return state;
 }
 
 void TFicheZoom::BarZoomChange(QObject*) {
     const SliderState state = sliderState();
     // A reactant cannot go below nothing: the slider shows no state past the limiting reactant's end.
-    if (state.q[0] < 0 || state.q[1] < 0) {
+    if (state.q.q1 < 0 || state.q.q2 < 0) {
         return;
     }
     showState(state);
 }
 
 void TFicheZoom::showState(const SliderState& state) {
-    n1_x->setCaption(framework::textF3(state.q[0]));
-    n2_x->setCaption(framework::textF3(state.q[1]));
-    n3_x->setCaption(framework::textF3(state.q[2]));
-    n4_x->setCaption(framework::textF3(state.q[3]));
+    n1_x->setCaption(framework::textF3(state.q.q1));
+    n2_x->setCaption(framework::textF3(state.q.q2));
+    n3_x->setCaption(framework::textF3(state.q.q3));
+    n4_x->setCaption(framework::textF3(state.q.q4));
     nx->setCaption(framework::textF3(state.x));
-    fillBars(state.q, species4Present());
+    fillBars(state.q.bySlot(), species4Present());
 
     for (const auto* set : {&lines2z, &lines22z}) {
         for (chart::LineSeries* line : *set) {
@@ -694,13 +687,12 @@ void TFicheZoom::showState(const SliderState& state) {
     }
     // Two reactants in the same proportions would draw one curve over the other, and so would the two
     // products of the seventh equation: the first of each pair is lifted a little.
-    const bool reactantsCoincide = state.n1 == state.n2 && state.a[0] == state.a[1];
+    const bool reactantsCoincide = state.n1 == state.n2 && state.a.a1 == state.a.a2;
     const double offset1 = reactantsCoincide ? curveOffset : 0;
     const double offset4 = main_.seventhEquationChecked() ? curveOffset : 0;
-    const model::Coefficients a{state.a[0], state.a[1], state.a[2], state.a[3]};
-    for (int i = 0; i <= state.p; ++i) {
-        const double x = model::advancementAt(i, xmaxZoom_);
-        const model::Quantities q = model::quantitiesAt(state.n1, state.n2, a, x);
+    for (const model::Sample& sample : model::curveSamples(state.p, xmaxZoom_, state.n1, state.n2, state.a)) {
+        const double x = sample.x;
+        const model::Quantities& q = sample.quantities;
         lines2z[0]->addXY(x, q.q1 + offset1, {}, speciesColors[0]);
         lines2z[1]->addXY(x, q.q2, {}, speciesColors[1]);
         lines2z[2]->addXY(x, q.q3, {}, speciesColors[2]);

@@ -64,8 +64,8 @@ private:
         double x = 0;
         double n1 = 0;
         double n2 = 0;
-        std::array<double, 4> a{};
-        std::array<double, 4> q{};
+        model::Coefficients a;
+        model::Quantities q;
     };
 
     void buildPages();

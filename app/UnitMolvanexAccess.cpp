@@ -1,0 +1,132 @@
+#include "app/UnitMolvanex.h"
+
+#include "chart/ChartView.h"
+#include "controls/BevelCheck.h"
+#include "controls/CheckRow.h"
+#include "controls/FlatButtons.h"
+#include "controls/FloatSpinEdit.h"
+#include "controls/GlyphBtn.h"
+#include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
+#include "controls/markuplabel.h"
+#include "framework/AccessibleTable.h"
+#include "framework/Announcement.h"
+#include "framework/Edit.h"
+#include "framework/FocusMark.h"
+#include "framework/LocaleText.h"
+#include "framework/Shape.h"
+#include "framework/StaticText.h"
+#include "framework/TrackBar.h"
+
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <algorithm>
+
+namespace app {
+
+// Everything the mouse does, the keyboard does too, in the order the window reads: the row of
+// equations, the two initial quantities, the button column with the slider, then the two charts.
+void TFiche_molvanex::buildKeyboardAccess() {
+    // One page needs no tab of its own in the Tab order.
+    PageControl1->setFocusPolicy(Qt::NoFocus);
+    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+    presetRow_ = new controls::CheckRow({presetBoxes_.begin(), presetBoxes_.end()}, this);
+
+    focusMark_ = new framework::FocusMark(TabSheet1);
+    for (std::size_t i = 0; i < presetBoxes_.size(); ++i) {
+        focusMark_->watch(presetBoxes_[i], presetTitles_[i]);
+    }
+    for (controls::TFlatButton* button : {FlatButton3, btnpropos, FlatButton2, FlatButton1}) {
+        button->setTabStop(true);
+        focusMark_->watch(button);
+    }
+    for (chart::TChartView* view : {Chart1, Chart2}) {
+        focusMark_->watch(view);
+    }
+
+    const std::initializer_list<QWidget*> order{
+        BevelCheck1, BevelCheck2, BevelCheck3,       BevelCheck4,  BevelCheck5,  BevelCheck6,  BevelCheck7,
+        MaskEdit11i, MaskEdit22i, BtnInitialisation, GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,
+        FlatButton3, btnpropos,   FlatButton2,       FlatButton1,  Chart1,       Chart2};
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+// What the eye takes in at a glance, told to a screen reader: the state table as a table, the loaded
+// equation on every box of the row, and the simulation's start and end.
+void TFiche_molvanex::buildScreenReaderAccess() {
+    framework::TableReading reading;
+    reading.rowCount = 3;
+    reading.columnCount = [this] { return slot4Present() ? 5 : 4; };
+    reading.rowName = [](int row) {
+        const std::array<QString, 3> names{QStringLiteral("Etat initial"),
+                                           QStringLiteral("Etat au cours de la transformation"),
+                                           QStringLiteral("Etat final")};
+        return names.at(std::size_t(row));
+    };
+    reading.columnName = [this](int column) {
+        return column == 0 ? QStringLiteral("X")
+                           : plainFormula(column) + QStringLiteral(", ") + slotColumn(column).head->hint();
+    };
+    reading.cell = [this](int row, int column) { return stateTableCell(row, column); };
+    framework::readAsTable(Shape1, QStringLiteral("Tableau d'avancement"), std::move(reading));
+
+    simulationStatus_ = new framework::TAnnouncement(TabSheet1);
+    simulationStatus_->setObjectName(QStringLiteral("StatusSimulation"));
+}
+
+// A cell reads what it shows: the initial quantities, the expression and its value during the
+// transformation, and in the final row the values once X has reached xmax, X itself in mol.
+QString TFiche_molvanex::stateTableCell(int row, int column) const {
+    if (column == 0) {
+        switch (row) {
+        case 0:
+            return StaticText6->caption();
+        case 1:
+            return MaskEditX->text();
+        default:
+            return STX->isHidden() ? QString() : QStringLiteral("Xmax = %1").arg(framework::textG15(xmax_));
+        }
+    }
+    const SpeciesColumn& species = slotColumn(column);
+    switch (row) {
+    case 0:
+        return species.initialField ? species.initialField->text() : species.initialText->caption();
+    case 1:
+        return species.expression->caption() + QStringLiteral(" = ") + species.quantity->text();
+    default:
+        return STX->isHidden() ? QString() : species.final->caption();
+    }
+}
+
+// Every box of the row tells which equation is loaded, and the fields are named after their species.
+void TFiche_molvanex::describeLoadedEquation() {
+    const QString equation = QStringLiteral("Équation chargée : %1 donnent %2")
+                                 .arg(Reactifs->accessibleName(), Produits->accessibleName());
+    for (controls::TBevelCheck* box : presetBoxes_) {
+        box->setAccessibleDescription(equation);
+    }
+    for (int slot = 1; slot <= 4; ++slot) {
+        const QString formula = plainFormula(slot);
+        SpeciesColumn& species = slotColumn(slot);
+        if (species.initialField) {
+            species.initialField->setAccessibleName(
+                QStringLiteral("Quantité initiale de %1 (mol)").arg(formula));
+        }
+        species.quantity->setAccessibleName(
+            formula.isEmpty()
+                ? QStringLiteral("Pas de quatrième espèce")
+                : QStringLiteral("Quantité de %1 au cours de la transformation (mol)").arg(formula));
+    }
+}
+
+void TFiche_molvanex::announce(const QString& text) {
+    simulationStatus_->announce(text);
+}
+
+} // namespace app

@@ -1,0 +1,317 @@
+#include "app/UnitMolvanex.h"
+
+#include "app/MainLayout.h"
+#include "app/MainWindowSupport.h"
+#include "chart/ChartView.h"
+#include "controls/BevelCheck.h"
+#include "controls/FloatSpinEdit.h"
+#include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
+#include "controls/markuplabel.h"
+#include "framework/Edit.h"
+#include "framework/LocaleText.h"
+#include "framework/StaticText.h"
+#include "framework/TrackBar.h"
+#include "model/Advancement.h"
+#include "model/Equation.h"
+#include "model/Failure.h"
+
+#include <algorithm>
+
+// Choosing and loading an equation, and the state table's initial row, expressions and final row.
+
+namespace app {
+
+using namespace support;
+
+namespace {
+
+using framework::fromQ;
+using framework::toQ;
+
+using Handler = void (TFiche_molvanex::*)();
+constexpr std::array<Handler, 7> presetLoaders{
+    &TFiche_molvanex::BtnInitialClick, &TFiche_molvanex::BtnCuOClick, &TFiche_molvanex::BtnAlSClick,
+    &TFiche_molvanex::BtnH2SClick,     &TFiche_molvanex::BtnH2Click,  &TFiche_molvanex::BtnFeClick,
+    &TFiche_molvanex::BtnHAClick,
+};
+
+} // namespace
+
+void TFiche_molvanex::BevelCheck1Click() {
+    presetBoxClicked(1);
+}
+void TFiche_molvanex::BevelCheck2Click() {
+    presetBoxClicked(2);
+}
+void TFiche_molvanex::BevelCheck3Click() {
+    presetBoxClicked(3);
+}
+void TFiche_molvanex::BevelCheck4Click() {
+    presetBoxClicked(4);
+}
+void TFiche_molvanex::BevelCheck5Click() {
+    presetBoxClicked(5);
+}
+void TFiche_molvanex::BevelCheck6Click() {
+    presetBoxClicked(6);
+}
+void TFiche_molvanex::BevelCheck7Click() {
+    presetBoxClicked(7);
+}
+
+// The boxes make a radio group: the box that is checked loads its preset and unchecks the others, whose
+// own clicks then find them unchecked and do nothing.
+void TFiche_molvanex::presetBoxClicked(int number) {
+    if (!presetBoxes_.at(std::size_t(number - 1))->isChecked()) {
+        return;
+    }
+    (this->*presetLoaders.at(std::size_t(number - 1)))();
+    for (std::size_t i = 0; i < presetBoxes_.size(); ++i) {
+        if (int(i) != number - 1) {
+            presetBoxes_[i]->setChecked(false);
+        }
+    }
+}
+
+void TFiche_molvanex::BtnInitialClick() {
+    loadPreset(1);
+}
+void TFiche_molvanex::BtnCuOClick() {
+    loadPreset(2);
+}
+void TFiche_molvanex::BtnAlSClick() {
+    loadPreset(3);
+}
+void TFiche_molvanex::BtnH2SClick() {
+    loadPreset(4);
+}
+void TFiche_molvanex::BtnH2Click() {
+    loadPreset(5);
+}
+void TFiche_molvanex::BtnFeClick() {
+    loadPreset(6);
+}
+void TFiche_molvanex::BtnHAClick() {
+    loadPreset(7);
+}
+
+void TFiche_molvanex::loadPreset(int number) {
+    const model::Preset& preset = model::preset(number);
+    loadEquation(preset.equation, toQ(preset.defaultQuantity1), toQ(preset.defaultQuantity2));
+}
+
+// Writing a quantity into an initial-quantity field runs its change handler at once, with the slots not
+// yet written still holding the previous equation; the order of the writes below is the one those nested
+// runs see.
+void TFiche_molvanex::loadEquation(const model::Equation& equation, const QString& quantity1,
+                                   const QString& quantity2) {
+    Series1->clear();
+    clearLines();
+    // Moving the slider back runs its handler for the equation being replaced. A quantity field that
+    // holds no number (a lone "," or "-" being typed) makes that handler fail, but the load writes the
+    // new quantity over it: the pupil is told nothing, and the load goes on exactly as from a number.
+    try {
+        BarEvolution->setPosition(0);
+    } catch (const model::ConversionError&) {
+    }
+
+    for (SpeciesColumn& species : columns_) {
+        setMarkup(species.zoomMarkup, QString());
+    }
+    const std::array<QString, 2> quantities{quantity1, quantity2};
+    for (int slot = 1; slot <= 2; ++slot) {
+        writeSpecies(slot, equation.slots[std::size_t(slot - 1)]);
+        const QString& quantity = quantities[std::size_t(slot - 1)];
+        showValue(slotColumn(slot).quantity, quantity);
+        slotColumn(slot).initialField->setText(quantity);
+    }
+    setMarkup(Reactifs, toQ(equation.reactantsSide));
+
+    writeSpecies(3, equation.slots[2]);
+    showValue(MaskEdit33, QStringLiteral("0"));
+    const bool fourthSpecies = equation.slot4Present();
+    if (fourthSpecies) {
+        writeSpecies(4, equation.slots[3]);
+        showValue(MaskEdit44, QStringLiteral("0"));
+    } else {
+        // An absent fourth species keeps its column head's hint: it is never shown.
+        ST4->setCaption(QString());
+        setMarkup(ST44, QString());
+        keepHeadInCell(4);
+        MaskEdit4->setText(QString());
+        showValue(MaskEdit44, QString());
+    }
+    setMarkup(Produits, toQ(equation.productsSide));
+
+    showValue(MaskEditX, QStringLiteral("0"));
+    setMarkup(STX, QString());
+    Initial4->setVisible(fourthSpecies);
+
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (equation.slots[i].present()) {
+            columns_[i].zoomMarkup->HTMLText().add(toQ(equation.slots[i].zoomMarkup));
+        }
+    }
+
+    for (int slot = 1; slot <= 3; ++slot) {
+        slotColumn(slot).line->setTitle(equation.slots[std::size_t(slot - 1)].formula);
+    }
+    if (fourthSpecies) {
+        Series5->setTitle(equation.slots[3].formula);
+    }
+    Series5->setShowInLegend(fourthSpecies);
+
+    describeLoadedEquation();
+    initialise_graphe();
+    TableauCreate();
+    // xmax and the axes follow the equation just loaded, not the coefficients the nested change handlers
+    // saw half-way through the load.
+    reactiflimitant();
+    // So does the final row, at X = 0: it never keeps the values of the equation it replaced.
+    const double n1 = MaskEdit11i->value();
+    const double n2 = MaskEdit22i->value();
+    showFinalRow(0, model::quantitiesAt(n1, n2, coefficients(), 0), StateWriter::Slider);
+}
+
+// A species' formula, its column head with the species name as its hint, and its coefficient.
+void TFiche_molvanex::writeSpecies(int slot, const model::SpeciesSlot& species) {
+    SpeciesColumn& column = slotColumn(slot);
+    column.formula->setCaption(toQ(species.formula));
+    setMarkup(column.head, toQ(species.markup));
+    keepHeadInCell(slot);
+    column.head->setHint(toQ(species.name));
+    setCoefficientText(slot, toQ(species.coefficient));
+}
+
+void TFiche_molvanex::initialise_graphe() {
+    const double n1 = MaskEdit11i->value();
+    const double n2 = MaskEdit22i->value();
+    showValue(MaskEdit11, framework::textF3(n1));
+    showValue(MaskEdit22, framework::textF3(n2));
+    fillBars({n1, n2, 0, 0});
+}
+
+// The expressions are built from the texts as they stand: a coefficient counts as 1 when its text is
+// exactly "1".
+void TFiche_molvanex::TableauCreate() {
+    const QString one = QStringLiteral("1");
+    const auto reactant = [&](const QString& quantity, const QString& coefficient) {
+        return coefficient == one ? quantity + QStringLiteral(" - X")
+                                  : quantity + QStringLiteral(" - ") + coefficient + QStringLiteral(" X");
+    };
+    const auto product = [&](const QString& coefficient) {
+        return coefficient == one ? QStringLiteral("X") : coefficient + QStringLiteral(" X");
+    };
+    STEquation1->setCaption(reactant(MaskEdit11i->text(), coefficientText(1)));
+    STEquation2->setCaption(reactant(MaskEdit22i->text(), coefficientText(2)));
+    STEquation3->setCaption(product(coefficientText(3)));
+    if (slot4Present()) {
+        STEquation4->setCaption(product(coefficientText(4)));
+        STEquation4->show();
+    } else {
+        STEquation4->hide();
+    }
+}
+
+void TFiche_molvanex::MaskEdit11iChange() {
+    reactiflimitant();
+    initialise_graphe();
+    TableauCreate();
+    BarEvolution->setPosition(0);
+}
+
+void TFiche_molvanex::BtnInitialisationClick() {
+    // Both texts are converted before the bars are touched, so that a field that is no number leaves
+    // the chart as it was.
+    const double n1 = framework::strictReal(MaskEdit11i->text());
+    const double n2 = framework::strictReal(MaskEdit22i->text());
+    fillBars({n1, n2, 0, 0});
+    BarEvolution->setPosition(0);
+    clearLines();
+    for (int slot = 1; slot <= 4; ++slot) {
+        slotColumn(slot).line->setTitle(fromQ(plainFormula(slot)));
+    }
+    Series5->setShowInLegend(slot4Present());
+}
+
+// The row "Etat final" shows only when X has reached xmax, and its fourth value only when the equation
+// has a fourth species: the value another equation left there is never seen.
+void TFiche_molvanex::showFinalRow(double x, const model::Quantities& q, StateWriter writer) {
+    if (!model::isFinalState(x, xmax_)) {
+        STX->hide();
+        for (SpeciesColumn& species : columns_) {
+            species.final->hide();
+        }
+        setMarkup(STX, QString());
+        return;
+    }
+    const bool fourthSpecies = slot4Present();
+    setMarkup(STX, QString());
+    STX->show();
+    setMarkup(STX, QStringLiteral("Xmax"));
+    for (int slot = 1; slot <= 3; ++slot) {
+        slotColumn(slot).final->show();
+    }
+    STFinal4->setVisible(fourthSpecies);
+    const std::array<double, 4> values = q.bySlot();
+    for (int slot = 1; slot <= 3; ++slot) {
+        slotColumn(slot).final->setCaption(framework::textF3(values[std::size_t(slot - 1)]));
+    }
+    if (fourthSpecies) {
+        STFinal4->setCaption(writer == StateWriter::Simulation ? framework::textG15(q.q4)
+                                                               : framework::textF3(q.q4));
+    }
+}
+
+// A long formula ("CH3COOH(aq)") would run over its cell's right border from the designed position:
+// it is moved left just enough to stay inside.
+void TFiche_molvanex::keepHeadInCell(int slot) {
+    controls::TMarkupLabel* head = slotColumn(slot).head;
+    const layout::Place designed = layout::slotColumns.at(std::size_t(slot - 1)).head;
+    const int inside = layout::slotCellRight.at(std::size_t(slot - 1)) - head->width();
+    head->move(std::min(designed.left, inside), designed.top);
+}
+
+bool TFiche_molvanex::slot4Present() const {
+    return !ST4->caption().isEmpty();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// What the secondary windows read
+
+QString TFiche_molvanex::plainFormula(int slot) const {
+    return slotColumn(slot).formula->caption();
+}
+
+QString TFiche_molvanex::coefficientText(int slot) const {
+    const SpeciesColumn& species = slotColumn(slot);
+    return species.coefficientCaption ? species.coefficientCaption->caption()
+                                      : species.coefficientEdit->text();
+}
+
+void TFiche_molvanex::setCoefficientText(int slot, const QString& text) {
+    const SpeciesColumn& species = slotColumn(slot);
+    if (species.coefficientCaption) {
+        species.coefficientCaption->setCaption(text);
+    } else {
+        species.coefficientEdit->setText(text);
+    }
+}
+
+QString TFiche_molvanex::zoomMarkupFirstLine(int slot) const {
+    return firstMarkupLine(slotColumn(slot).zoomMarkup);
+}
+
+QString TFiche_molvanex::initialQuantityText(int reactant) const {
+    return slotColumn(reactant).initialField->text();
+}
+
+double TFiche_molvanex::initialQuantityValue(int reactant) const {
+    return slotColumn(reactant).initialField->value();
+}
+
+bool TFiche_molvanex::seventhEquationChecked() const {
+    return BevelCheck7->isChecked();
+}
+
+} // namespace app
