@@ -2,6 +2,9 @@
 
 #include "framework/LocaleText.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 namespace windows {
 
 model::Coefficients MainFormData::coefficients() const {
@@ -9,6 +12,31 @@ model::Coefficients MainFormData::coefficients() const {
     return {framework::strictReal(coefficientText(1)), framework::strictReal(coefficientText(2)),
             framework::strictReal(coefficientText(3)),
             fourth.isEmpty() ? 0.0 : framework::strictReal(fourth)};
+}
+
+QString MainFormData::equationText() const {
+    const auto term = [&](int slot) {
+        const QString coefficient = coefficientText(slot).trimmed();
+        const QString formula = plainFormula(slot);
+        return coefficient.isEmpty() || coefficient == QLatin1String("1")
+                   ? formula
+                   : coefficient + QLatin1Char(' ') + formula;
+    };
+    QString text = term(1) + QStringLiteral(" + ") + term(2) + QStringLiteral(" → ") + term(3);
+    if (!plainFormula(4).isEmpty()) {
+        text += QStringLiteral(" + ") + term(4);
+    }
+    return text;
+}
+
+QString MainFormData::fileStem() const {
+    static const QRegularExpression state(QStringLiteral("\\([^)]*\\)$"));
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9+-]"));
+    QStringList reactants;
+    for (int slot : {1, 2}) {
+        reactants << plainFormula(slot).trimmed().remove(state).remove(unsafe);
+    }
+    return reactants.join(QLatin1Char('-'));
 }
 
 } // namespace windows

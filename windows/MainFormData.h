@@ -26,6 +26,12 @@ public:
     // slot-4 coefficient (no fourth species) counts as 0, any other text that is no number fails with the
     // conversion's message.
     model::Coefficients coefficients() const;
+
+    // The equation as a heading writes it: "2 CuO(s) + C(s) → 2 Cu(s) + CO2(g)", a coefficient of 1 not
+    // written, as in the lesson.
+    QString equationText() const;
+    // The two reactants without their states, for the names proposed for files: "CuO-C".
+    QString fileStem() const;
 };
 
 } // namespace windows

@@ -12,7 +12,6 @@
 
 #include <QHeaderView>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace windows {
@@ -42,34 +41,6 @@ std::vector<MeasurementTableModel::Heading> headingsFor(const MainFormData& main
         headings.push_back(speciesHeading(4));
     }
     return headings;
-}
-
-// "2 CuO(s) + C(s) → 2 Cu(s) + CO2(g)": a coefficient of 1 is not written, as in the lesson.
-QString equationText(const MainFormData& main) {
-    const auto term = [&](int slot) {
-        const QString coefficient = main.coefficientText(slot).trimmed();
-        const QString formula = main.plainFormula(slot);
-        return coefficient.isEmpty() || coefficient == QLatin1String("1")
-                   ? formula
-                   : coefficient + QLatin1Char(' ') + formula;
-    };
-    QString text = term(1) + QStringLiteral(" + ") + term(2) + QStringLiteral(" → ") + term(3);
-    if (!main.plainFormula(4).isEmpty()) {
-        text += QStringLiteral(" + ") + term(4);
-    }
-    return text;
-}
-
-// "CuO-C" from "CuO(s)" and "C(s)": the reactants without their states, in characters every file
-// system accepts.
-QString fileStem(const MainFormData& main) {
-    static const QRegularExpression state(QStringLiteral("\\([^)]*\\)$"));
-    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9+-]"));
-    QStringList reactants;
-    for (int slot : {1, 2}) {
-        reactants << main.plainFormula(slot).trimmed().remove(state).remove(unsafe);
-    }
-    return reactants.join(QLatin1Char('-'));
 }
 
 } // namespace
@@ -138,7 +109,7 @@ TFicheTab::TFicheTab(MainFormData& main, QWidget* owner)
         QStringLiteral("QHeaderView::section { background-color: #FFFFCE; padding: 2px 4px;"
                        " border: 0px; border-right: 1px solid #A0A0A0; border-bottom: 1px solid #A0A0A0; }"));
 
-    Tableau->setDocumentNames(equationText(main_), fileStem(main_));
+    Tableau->setDocumentNames(main_.equationText(), main_.fileStem());
 
     // A failure while the main window's texts are read is shown, and the window still opens with its
     // headings and without measurements.
