@@ -19,24 +19,6 @@ const Writing plain{"", "", "", ""};
 const Writing markup{"<sub>", "</sub>", "<sup>", "</sup>"};
 const Writing canonical{"", "", "^", ""};
 
-char closing(char bracket) {
-    return bracket == '[' ? ']' : ')';
-}
-
-std::string stateText(PhysicalState state) {
-    switch (state) {
-    case PhysicalState::Solid:
-        return "(s)";
-    case PhysicalState::Liquid:
-        return "(l)";
-    case PhysicalState::Gas:
-        return "(g)";
-    case PhysicalState::Aqueous:
-        return "(aq)";
-    }
-    return {};
-}
-
 std::string written(const Species& species, const Writing& w) {
     std::string text;
     const auto count = [&](int n) {
@@ -54,7 +36,7 @@ std::string written(const Species& species, const Writing& w) {
             text += part.bracket;
             break;
         case FormulaPart::Kind::Close:
-            text += closing(part.bracket);
+            text += closingBracket(part.bracket);
             count(part.count);
             break;
         }
@@ -64,7 +46,7 @@ std::string written(const Species& species, const Writing& w) {
         text += w.chargeOpen + (size > 1 ? std::to_string(size) : "") + (species.charge > 0 ? "+" : "-") +
                 w.chargeClose;
     }
-    return text + stateText(species.state);
+    return text + "(" + std::string(stateLetters(species.state)) + ")";
 }
 
 template <typename Range> std::string side(const Range& species, const Writing& w) {
@@ -87,6 +69,20 @@ SpeciesSlot slotOf(const Species& species) {
 }
 
 } // namespace
+
+std::string_view stateLetters(PhysicalState state) {
+    switch (state) {
+    case PhysicalState::Solid:
+        return "s";
+    case PhysicalState::Liquid:
+        return "l";
+    case PhysicalState::Gas:
+        return "g";
+    case PhysicalState::Aqueous:
+        return "aq";
+    }
+    return {};
+}
 
 std::optional<std::vector<ElementCount>> atomCounts(const std::vector<FormulaPart>& formula) {
     // Read backwards, every multiplier is known before the atoms it multiplies.

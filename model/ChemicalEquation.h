@@ -18,6 +18,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace model {
@@ -29,7 +30,17 @@ constexpr int maxCharge = 9;            // charges from -9 to +9
 constexpr int maxNesting = 4;           // groups within groups, "K4[Fe(CN)6]" uses 2
 constexpr long long maxAtoms = 999'999; // atoms of one element in one formula unit
 
-enum class PhysicalState { Solid, Liquid, Gas, Aqueous }; // (s), (l), (g), (aq)
+enum class PhysicalState { Solid, Liquid, Gas, Aqueous };
+constexpr PhysicalState physicalStates[] = {PhysicalState::Solid, PhysicalState::Liquid, PhysicalState::Gas,
+                                            PhysicalState::Aqueous};
+
+// What a state is written with between its brackets: "s", "l", "g", "aq".
+std::string_view stateLetters(PhysicalState state);
+
+// The bracket that closes a group opened with '(' or '['.
+constexpr char closingBracket(char opening) {
+    return opening == '[' ? ']' : ')';
+}
 
 // One piece of a formula in the order written: an element with its number of atoms, or the opening or
 // closing bracket of a group, the closing one carrying the group's multiplier.

@@ -43,22 +43,11 @@ char small(char c) {
 bool isElement(std::string_view symbol) {
     return atomicNumber(symbol) != 0;
 }
-char closing(char bracket) {
-    return bracket == '[' ? ']' : ')';
-}
-
-std::optional<PhysicalState> stateNamed(std::string_view word) {
-    if (word == "s") {
-        return PhysicalState::Solid;
-    }
-    if (word == "l") {
-        return PhysicalState::Liquid;
-    }
-    if (word == "g") {
-        return PhysicalState::Gas;
-    }
-    if (word == "aq") {
-        return PhysicalState::Aqueous;
+std::optional<PhysicalState> stateWritten(std::string_view letters) {
+    for (const PhysicalState state : physicalStates) {
+        if (stateLetters(state) == letters) {
+            return state;
+        }
     }
     return std::nullopt;
 }
@@ -109,7 +98,7 @@ private:
     std::string_view text_;
     std::size_t at_ = 0;
     std::size_t formulaStart_ = 0;
-    std::size_t pieceStart_ = 0; // the symbol or closing bracket whose count is being read
+    std::size_t pieceStart_ = 0; // the symbol, or the group's opening bracket, whose count is being read
 
     bool atEnd() const { return at_ >= text_.size(); }
     char peek(std::size_t ahead = 0) const { return at_ + ahead < text_.size() ? text_[at_ + ahead] : '\0'; }
@@ -286,7 +275,7 @@ private:
                     refuse(at_, at_ + 1, quoted(at_, at_ + 1) + " sans parenthèse ouvrante");
                 }
                 const char open = text_[opens.back()];
-                if (c != closing(open)) {
+                if (c != closingBracket(open)) {
                     refuseHere(unclosed(opens.back()));
                 }
                 if (parts.back().kind == FormulaPart::Kind::Open) {
@@ -311,8 +300,8 @@ private:
     }
 
     std::string unclosed(std::size_t open) const {
-        return "« " + std::string(1, closing(text_[open])) + " » attendu pour fermer « " + text_[open] +
-               " » du caractère " + std::to_string(characterOffset(text_, open) + 1);
+        return "« " + std::string(1, closingBracket(text_[open])) + " » attendu pour fermer « " +
+               text_[open] + " » du caractère " + std::to_string(characterOffset(text_, open) + 1);
     }
 
     void element(std::vector<FormulaPart>& parts) {
@@ -381,7 +370,7 @@ private:
         while (isSmall(peek())) {
             ++at_;
         }
-        const std::optional<PhysicalState> state = stateNamed(text_.substr(open + 1, at_ - open - 1));
+        const std::optional<PhysicalState> state = stateWritten(text_.substr(open + 1, at_ - open - 1));
         if (!state) {
             const std::size_t end = peek() == ')' ? at_ + 1 : at_;
             refuse(open, end,
