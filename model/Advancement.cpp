@@ -66,4 +66,12 @@ std::vector<Sample> curveSamples(int p, double xmax, double n1, double n2, const
     return samples;
 }
 
+std::string productExpression(std::string_view coefficient) {
+    return coefficient == "1" ? std::string("X") : std::string(coefficient) + " X";
+}
+
+std::string reactantExpression(std::string_view quantity, std::string_view coefficient) {
+    return std::string(quantity) + " - " + productExpression(coefficient);
+}
+
 } // namespace model

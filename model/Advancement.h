@@ -3,6 +3,8 @@
 // axis scaling, as pure functions of numbers (the windows read them from their controls).
 
 #include <array>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace model {
@@ -75,5 +77,11 @@ struct Sample {
 
 // For k = 0..p the advancement k × xmax / 100 and the four quantities there; p + 1 samples.
 std::vector<Sample> curveSamples(int p, double xmax, double n1, double n2, const Coefficients& a);
+
+// The expressions of the state table's row during the transformation, built from the texts as they
+// stand: "2,4 - 2 X" and "1 - X" for a reactant, "2 X" and "X" for a product. A coefficient counts as 1
+// only when its text is exactly "1".
+std::string reactantExpression(std::string_view quantity, std::string_view coefficient);
+std::string productExpression(std::string_view coefficient);
 
 } // namespace model
