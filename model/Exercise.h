@@ -89,8 +89,10 @@ struct Series {
     std::array<Exercise, exercisesPerSeries> exercises;
 };
 
-// A teacher's equation as the program keeps it: its record and the one line it was typed as, which joins
-// the series number in the seed (two teachers' equations give two different series of the same number).
+// A teacher's equation as the program keeps it: its record (toRecord in model/ChemicalEquation.h) and its
+// one-line text, which joins the series number in the seed, so that two teachers' equations give two
+// different series of one number. Pass the canonical text (canonicalText), and two spellings of one
+// equation give the same series.
 struct OwnEquation {
     Equation equation;
     std::string text;

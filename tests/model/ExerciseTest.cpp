@@ -1,4 +1,5 @@
 #include "model/Exercise.h"
+#include "model/EquationParser.h"
 #include "model/Failure.h"
 #include "model/SeriesRandom.h"
 
@@ -155,6 +156,18 @@ TEST(OwnEquationSeries, TheTextJoinsTheSeed) {
     };
     EXPECT_EQ(series(line), "0:1692/836 0:1228/1776 0:912/456 0:1712/1401 0:564/282 ");
     EXPECT_NE(series(line), series("2 CuO + C -> 2 Cu + CO2"));
+}
+
+TEST(OwnEquationSeries, ATypedEquationWithIonsMakesExactSeries) {
+    const auto own = [](const char* line) {
+        const model::ChemicalEquation e = model::parseEquation(line).equation.value();
+        return model::OwnEquation{model::toRecord(e), model::canonicalText(e)};
+    };
+    const model::Series series =
+        model::ownEquationSeries(7, Level::FullTable, own("Ag^+(aq)+Cl^-(aq)->AgCl(s)"), french);
+    expectExactSeries(series, 1);
+    EXPECT_EQ(summary(series), summary(model::ownEquationSeries(
+                                   7, Level::FullTable, own("Ag^+(aq) + Cl^-(aq) → AgCl(s)"), french)));
 }
 
 TEST(OwnEquationSeries, EveryPairOfCoefficientsUpTo99MakesExactSeries) {
