@@ -2,11 +2,13 @@
 
 #include "app/MainLayout.h"
 #include "app/MainWindowSupport.h"
+#include "app/TeacherPage.h"
 #include "app/UserGuide.h"
 #include "chart/ChartView.h"
 #include "framework/ErrorGuard.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
+#include "windows/EquationList.h"
 #include "windows/SecondaryWindows.h"
 
 #include <QEvent>
@@ -54,6 +56,7 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     buildCharts();
     buildMenus();
     buildButtonColumn();
+    buildTeacherPage();
     buildKeyboardAccess();
     buildScreenReaderAccess();
     Timer1 = new framework::TTimer(this);
@@ -63,6 +66,9 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
 
     fitToWorkArea();
     FormCreate();
+    // A kept list that cannot be read is told, and the program goes on with an empty one.
+    framework::guarded([this] { teachersList_->load(); });
+    TabEquations->refresh();
 }
 
 TFiche_molvanex::~TFiche_molvanex() = default;
@@ -164,7 +170,11 @@ void TFiche_molvanex::FlatButton3Click() {
 }
 
 void TFiche_molvanex::GlyphButton3Click() {
-    windows::showNewEquationEditor(this);
+    windows::EquationEditorLinks links;
+    links.list = teachersList_.get();
+    links.use = [this](const windows::EquationChoice& choice) { useTeachersEquation(choice); };
+    windows::showNewEquationEditor(this, std::move(links));
+    TabEquations->refresh();
 }
 
 void TFiche_molvanex::btnproposClick() {

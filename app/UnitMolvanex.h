@@ -17,6 +17,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -44,6 +45,11 @@ struct Quantities;
 struct SpeciesSlot;
 } // namespace model
 
+namespace windows {
+class EquationList;
+struct EquationChoice;
+} // namespace windows
+
 namespace framework {
 class FocusMark;
 class TAnnouncement;
@@ -55,6 +61,8 @@ class TTrackBar;
 } // namespace framework
 
 namespace app {
+
+class TeacherPage;
 
 class TFiche_molvanex : public QWidget, public windows::MainFormData {
     Q_OBJECT
@@ -73,6 +81,7 @@ public:
     QString initialQuantityText(int reactant) const override;
     double initialQuantityValue(int reactant) const override;
     bool seventhEquationChecked() const override;
+    bool fourthCurveLifted() const override;
     double xmax() const override { return xmax_; }
 
     // Creation and activation.
@@ -97,6 +106,14 @@ public:
     // Loads an equation record as a preset is loaded, the two texts going into the initial-quantity
     // fields; a preset number is only one way of choosing the record.
     void loadEquation(const model::Equation& equation, const QString& quantity1, const QString& quantity2);
+    // A teacher's equation, from the editor or the teacher's list: loaded with the quantities the
+    // pupil has typed, no box of the row checked.
+    void useTeachersEquation(const windows::EquationChoice& choice);
+    // A situation file: its equation, its two quantities and X. A file that cannot be used changes
+    // nothing and fails with a French message.
+    void openSituation(const QString& path);
+    // The loaded equation's one-line text, as a situation keeps it.
+    const QString& loadedEquationLine() const { return equationLine_; }
     void initialise_graphe();
     void TableauCreate();
     void MaskEdit11iChange();
@@ -130,10 +147,14 @@ public:
     void btnproposClick();
     void FlatButton2Click();
     void FlatButton1Click();
+    // "Ouvrir une situation…" and "Enregistrer la situation…".
+    void OuvrirSituationClick();
+    void EnregistrerSituationClick();
 
     // Controls, as the form names them.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
+    TeacherPage* TabEquations = nullptr;
 
     controls::TBevelCheck* BevelCheck1 = nullptr;
     controls::TBevelCheck* BevelCheck2 = nullptr;
@@ -298,6 +319,8 @@ private:
     void buildCharts();
     void buildMenus();
     void buildButtonColumn();
+    void buildTeacherPage();
+    void addSituationItems(QMenu* menu);
     void connectEvents();
 
     // Keyboard and screen readers (UnitMolvanexAccess.cpp).
@@ -314,6 +337,7 @@ private:
     void showFinalRow(double x, const model::Quantities& q, StateWriter writer);
     void keepHeadInCell(int slot);
     bool slot4Present() const;
+    windows::EquationList& teachersList() { return *teachersList_; }
 
     // X, the simulation and the charts (UnitMolvanexSimulation.cpp).
     void showStateAtSlider(StateWriter writer);
@@ -330,6 +354,10 @@ private:
     WorkArea workArea_;
     bool fittedToWorkArea_ = false;
     double xmax_ = 0;
+    // The loaded equation's one-line text, as a situation keeps it, and whether it is a teacher's.
+    QString equationLine_;
+    bool teachersEquation_ = false;
+    std::unique_ptr<windows::EquationList> teachersList_;
     std::array<SpeciesColumn, 4> columns_{};
     std::array<controls::TBevelCheck*, 7> presetBoxes_{};
     std::array<controls::TMarkupLabel*, 7> presetTitles_{};

@@ -1,5 +1,7 @@
 #include "app/UnitMolvanex.h"
 
+#include "app/TeacherPage.h"
+
 #include "chart/ChartView.h"
 #include "controls/BevelCheck.h"
 #include "controls/CheckRow.h"
@@ -21,15 +23,19 @@
 #include <QTabWidget>
 
 #include <algorithm>
+#include <vector>
 
 namespace app {
 
 // Everything the mouse does, the keyboard does too, in the order the window reads: the row of
 // equations, the two initial quantities, the button column with the slider, then the two charts.
 void TFiche_molvanex::buildKeyboardAccess() {
-    // One page needs no tab of its own in the Tab order.
+    // The page tabs are reached after the page's controls; the arrows, Ctrl+Tab and Ctrl+Page Down change
+    // the page.
+    // The page control itself is no stop: without it as their proxy, the tabs alone say they have the focus.
     PageControl1->setFocusPolicy(Qt::NoFocus);
-    PageControl1->tabBar()->setFocusPolicy(Qt::NoFocus);
+    PageControl1->setFocusProxy(nullptr);
+    PageControl1->tabBar()->setFocusPolicy(Qt::TabFocus);
     presetRow_ = new controls::CheckRow({presetBoxes_.begin(), presetBoxes_.end()}, this);
 
     focusMark_ = new framework::FocusMark(TabSheet1);
@@ -44,17 +50,18 @@ void TFiche_molvanex::buildKeyboardAccess() {
         focusMark_->watch(view);
     }
 
-    const std::initializer_list<QWidget*> order{
-        BevelCheck1, BevelCheck2, BevelCheck3,       BevelCheck4,  BevelCheck5,  BevelCheck6,  BevelCheck7,
-        MaskEdit11i, MaskEdit22i, BtnInitialisation, GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,
-        FlatButton3, btnpropos,   FlatButton2,       FlatButton1,  Chart1,       Chart2};
-    QWidget* previous = nullptr;
-    for (QWidget* widget : order) {
-        if (previous) {
-            setTabOrder(previous, widget);
-        }
-        previous = widget;
+    std::vector<QWidget*> order{BevelCheck1,  BevelCheck2,  BevelCheck3,  BevelCheck4,       BevelCheck5,
+                                BevelCheck6,  BevelCheck7,  MaskEdit11i,  MaskEdit22i,       BtnInitialisation,
+                                GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,      FlatButton3,
+                                btnpropos,    FlatButton2,  FlatButton1,  Chart1,            Chart2,
+                                PageControl1->tabBar()};
+    const std::vector<QWidget*> teachers = TabEquations->tabOrder();
+    order.insert(order.end(), teachers.begin(), teachers.end());
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
     }
+    // The lesson starts on the row of equations, not on the page tabs above it.
+    presetRow_->tabStop()->setFocus(Qt::OtherFocusReason);
 }
 
 // What the eye takes in at a glance, told to a screen reader: the state table as a table, the loaded

@@ -398,6 +398,8 @@ void TFiche_molvanex::buildMenus() {
     lineWidthItems_[initialLineWidth - 1]->setChecked(true);
     Chart1->setPopupMenu(PopupMenuGraduations);
     Chart2->setPopupMenu(MenuGraphe);
+    addSituationItems(PopupMenuGraduations);
+    addSituationItems(MenuGraphe);
 }
 
 void TFiche_molvanex::buildButtonColumn() {

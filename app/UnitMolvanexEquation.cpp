@@ -14,6 +14,7 @@
 #include "model/Advancement.h"
 #include "model/Equation.h"
 #include "model/Failure.h"
+#include "windows/TeacherFiles.h"
 
 #include <algorithm>
 
@@ -97,6 +98,8 @@ void TFiche_molvanex::BtnHAClick() {
 
 void TFiche_molvanex::loadPreset(int number) {
     const model::Preset& preset = model::preset(number);
+    equationLine_ = windows::presetText(number);
+    teachersEquation_ = false;
     loadEquation(preset.equation, toQ(preset.defaultQuantity1), toQ(preset.defaultQuantity2));
 }
 

@@ -4,6 +4,9 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/fr.molvanex.Molvanex.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/fr.molvanex.Molvanex.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The situation files (*.molvanex), which the desktop entry opens.
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/fr.molvanex.Molvanex.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 # The icon under the application id the desktop entry names, in every size the theme looks up.
 set(MOLVANEX_ICON_NAME fr.molvanex.Molvanex)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/molvanex.svg

@@ -17,7 +17,8 @@ for f in usr/bin/molvanex usr/share/molvanex/mode_emploi.htm usr/share/molvanex/
          usr/share/man/man1/molvanex.1.gz usr/share/man/fr/man1/molvanex.1.gz \
          usr/share/doc/molvanex/changelog.gz usr/share/doc/molvanex/copyright \
          usr/share/applications/fr.molvanex.Molvanex.desktop \
-         usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml "${icons[@]}"; do
+         usr/share/metainfo/fr.molvanex.Molvanex.metainfo.xml usr/share/mime/packages/fr.molvanex.Molvanex.xml \
+         "${icons[@]}"; do
     if [[ -e "$root/$f" ]]; then echo "present: /$f"; else echo "MISSING: /$f"; status=1; fi
 done
 # The guide's pictures are all shipped with it.
@@ -43,15 +44,27 @@ if [[ "${MOLVANEX_PACKAGE_INSTALL:-0}" == 1 ]]; then
     sudo=(); [[ $(id -u) -eq 0 ]] || sudo=(sudo)
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "$deb" >/dev/null
     desktop=/usr/share/applications/fr.molvanex.Molvanex.desktop
-    command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ *%[fFuU]//g')
+    # Started as a double-click on a situation starts it: the file in place of %f.
     elsewhere=$(mktemp -d)
+    situation="$elsewhere/précipitation.molvanex"
+    printf '{"format": "molvanex-situation", "version": 1, "equation": "Ag^+(aq) + Cl^-(aq) -> AgCl(s)",
+             "quantites": [0.2, 0.1], "avancement": 0.05}\n' >"$situation"
+    command=$(sed -n 's/^Exec=//p' "$desktop")
     out=$(cd "$elsewhere" && env -i PATH=/usr/bin:/bin HOME="$elsewhere" XDG_RUNTIME_DIR="$elsewhere" \
-        QT_QPA_PLATFORM=offscreen MOLVANEX_FIRST_FRAME_PROBE=1 timeout 30 $command 2>&1) || true
+        QT_QPA_PLATFORM=offscreen MOLVANEX_FIRST_FRAME_PROBE=1 timeout 30 ${command/\%f/$situation} 2>&1) || true
     rm -rf "$elsewhere"
     echo "$out" | sed 's/^/installed program: /'
     grep -q '^first-frame-ns ' <<<"$out" || { echo "the installed program painted no main window"; status=1; }
     grep -qx 'user-guide /usr/share/molvanex/mode_emploi.htm' <<<"$out" ||
         { echo "the installed program does not find its guide"; status=1; }
+    grep -qx 'equation Ag^+(aq) + Cl^-(aq) -> AgCl(s)' <<<"$out" ||
+        { echo "the installed program did not open the situation it was given"; status=1; }
+    # The desktop knows the file type and the program that opens it.
+    [[ -e /usr/share/mime/application/x-molvanex-situation.xml ]] ||
+        { echo "the situation file type is not in the MIME database"; status=1; }
+    grep -q '^application/x-molvanex-situation=.*fr.molvanex.Molvanex.desktop' \
+        /usr/share/applications/mimeinfo.cache ||
+        { echo "no desktop entry opens situations"; status=1; }
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get remove -y -qq molvanex >/dev/null
 fi
 [[ $status -eq 0 ]] && echo "package: ok"

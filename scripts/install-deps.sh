@@ -10,7 +10,7 @@ declare -A groups=(
              dbus at-spi2-core python3-pyatspi xdotool openbox x11-utils"
     [fuzz]="clang libclang-rt-14-dev"
     [bench]="xvfb xauth"
-    [package]="dpkg-dev desktop-file-utils appstream file lintian"
+    [package]="dpkg-dev desktop-file-utils shared-mime-info appstream file lintian"
     [docs]="chromium"
 )
 

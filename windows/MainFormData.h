@@ -20,6 +20,9 @@ public:
     virtual QString initialQuantityText(int reactant) const = 0; // MaskEdit11i, MaskEdit22i
     virtual double initialQuantityValue(int reactant) const = 0; // their Value (lenient reading)
     virtual bool seventhEquationChecked() const = 0;             // BevelCheck7
+    // Whether the fourth species' curve is drawn a little above the third's, which it would cover: so
+    // for the seventh equation while its box is checked.
+    virtual bool fourthCurveLifted() const { return seventhEquationChecked(); }
     virtual double xmax() const = 0;
 
     // The four coefficient texts as reals, as every window computes quantities from them: an empty

@@ -33,8 +33,8 @@ void showMeasurementTable(MainFormData& main, QWidget* owner) {
     showModal(FicheTab, main, owner);
 }
 
-void showNewEquationEditor(QWidget* owner) {
-    showModal(FicheNouvelleEquation, owner);
+void showNewEquationEditor(QWidget* owner, EquationEditorLinks links) {
+    showModal(FicheNouvelleEquation, owner, std::move(links));
 }
 
 void showAboutBox(QWidget* owner) {

@@ -4,14 +4,15 @@
 // modal loop has ended. Nothing outlives one opening and no result is used.
 
 #include "windows/MainFormData.h"
+#include "windows/UniteNewEquation.h"
 
 class QWidget;
 
 namespace windows {
 
-void showZoomWindow(MainFormData& main, QWidget* owner);       // FicheZoom
-void showMeasurementTable(MainFormData& main, QWidget* owner); // FicheTab
-void showNewEquationEditor(QWidget* owner);                    // FicheNouvelleEquation
-void showAboutBox(QWidget* owner);                             // AboutBox
+void showZoomWindow(MainFormData& main, QWidget* owner);                    // FicheZoom
+void showMeasurementTable(MainFormData& main, QWidget* owner);              // FicheTab
+void showNewEquationEditor(QWidget* owner, EquationEditorLinks links = {}); // FicheNouvelleEquation
+void showAboutBox(QWidget* owner);                                          // AboutBox
 
 } // namespace windows

@@ -1,13 +1,22 @@
 #include "windows/UniteNewEquation.h"
 
+#include "controls/GlyphBtn.h"
 #include "controls/MarkupImageList.h" // markuplabel.h holds a QPointer to it
 #include "controls/markuplabel.h"
 #include "framework/Edit.h"
+#include "framework/ErrorGuard.h"
+#include "framework/LocaleText.h"
 #include "framework/StaticText.h"
+#include "model/Balance.h"
+#include "model/EquationParser.h"
+#include "model/Utf8.h"
+#include "windows/EquationList.h"
 #include "windows/FormStyle.h"
 #include "windows/UpDown.h"
 
+#include <QAbstractButton>
 #include <QFrame>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 namespace windows {
@@ -22,6 +31,9 @@ constexpr int reactantsHeight = 138;
 constexpr int productsHeight = 160;
 constexpr int leftBevelWidth = 304;
 constexpr int coefficientMaximum = 100;
+constexpr int lineHeight = 21;
+constexpr int buttonWidth = 90;
+constexpr int buttonHeight = 23;
 
 struct Placed {
     const char* name;
@@ -100,8 +112,9 @@ QWidget* groupPanel(QWidget* parent, const char* name, const char* leftBevel, co
 
 } // namespace
 
-TFicheNouvelleEquation::TFicheNouvelleEquation(QWidget* owner)
-    : QDialog(owner) {
+TFicheNouvelleEquation::TFicheNouvelleEquation(QWidget* owner, EquationEditorLinks links)
+    : QDialog(owner)
+    , links_(std::move(links)) {
     setObjectName(QStringLiteral("FicheNouvelleEquation"));
     setWindowTitle(QStringLiteral("Nouvelle Equation"));
     setFont(formFont());
@@ -188,6 +201,7 @@ TFicheNouvelleEquation::TFicheNouvelleEquation(QWidget* owner)
     for (std::size_t i = 0; i < groups.size(); ++i) {
         buildGroup(i < 2 ? reactants : products, groups[i], i);
     }
+    buildEquationLine(panel3);
 }
 
 TFicheNouvelleEquation::~TFicheNouvelleEquation() = default;
@@ -195,12 +209,14 @@ TFicheNouvelleEquation::~TFicheNouvelleEquation() = default;
 void TFicheNouvelleEquation::buildGroup(QWidget* panel, const SpeciesGroup& group, std::size_t index) {
     const QString title = QString::fromUtf8(group.titleCaption);
     caption(panel, group.title, title);
+    GroupFields& fields = groups_[index];
     caption(panel, group.nameCaption, QString::fromUtf8(group.nameCaptionText));
-    edit(panel, group.nameField, QString::fromUtf8(group.nameCaptionText) + QStringLiteral(" ") + title);
+    fields.name =
+        edit(panel, group.nameField, QString::fromUtf8(group.nameCaptionText) + QStringLiteral(" ") + title);
     caption(panel, group.plainLabel, QStringLiteral("Ecriture normal"));
-    edit(panel, group.plainField, QStringLiteral("Ecriture normale ") + title);
+    fields.plain = edit(panel, group.plainField, QStringLiteral("Ecriture normale ") + title);
     caption(panel, group.markupLabel, QStringLiteral("Ecriture HTML"));
-    editHTML[index] = edit(panel, group.markupField, QStringLiteral("Ecriture HTML ") + title);
+    fields.markup = edit(panel, group.markupField, QStringLiteral("Ecriture HTML ") + title);
 
     auto* preview = new controls::TMarkupLabel(panel);
     preview->setObjectName(QString::fromLatin1(group.preview.name));
@@ -219,10 +235,10 @@ void TFicheNouvelleEquation::buildGroup(QWidget* panel, const SpeciesGroup& grou
     preview->setShadowOffset(2);
     preview->setGeometry(group.preview.left, group.preview.top, 65, 17);
     preview->HTMLText().add(QStringLiteral("exemple"));
-    previews[index] = preview;
+    fields.preview = preview;
 
     caption(panel, group.coefficientCaption, QStringLiteral("Coefficient stoechimétrique"));
-    framework::TEdit* coefficient =
+    framework::TEdit* coefficient = fields.coefficient =
         edit(panel, group.coefficientField, QStringLiteral("Coefficient stoechiométrique ") + title,
              QStringLiteral("0"));
     auto* upDown = new TUpDown(panel);
@@ -232,12 +248,217 @@ void TFicheNouvelleEquation::buildGroup(QWidget* panel, const SpeciesGroup& grou
     upDown->setAssociate(coefficient);
     upDown->setPosition(0);
 
-    editHTML[index]->OnChange = [this, index](QObject*) { EditHTMLChange(index); };
+    fields.markup->OnChange = [this, index](QObject*) { EditHTMLChange(index); };
 }
 
 void TFicheNouvelleEquation::EditHTMLChange(std::size_t index) {
-    previews[index]->HTMLText().clear();
-    previews[index]->HTMLText().add(editHTML[index]->text());
+    GroupFields& fields = groups_[index];
+    fields.preview->HTMLText().clear();
+    fields.preview->HTMLText().add(fields.markup->text());
+}
+
+// Below the four groups, where the form leaves room: the whole equation on one line, its three commands
+// and the verdict.
+void TFicheNouvelleEquation::buildEquationLine(QWidget* panel) {
+    constexpr int fieldLeft = 80;
+    constexpr int right = clientWidth - 12;
+    caption(panel, {"LabelEquation", 12, 12}, QStringLiteral("Équation"));
+    EditEquation = edit(panel, {"EditEquation", fieldLeft, 8, right - fieldLeft}, QStringLiteral("Équation"));
+    EditEquation->setPlaceholderText(QStringLiteral("par exemple : 2 CuO(s) + C(s) -> 2 Cu(s) + CO2(g)"));
+    EditEquation->setToolTip(QStringLiteral(
+        "Coefficients de 1 à 99, flèche « -> », « → » ou « = », charges « ^+ », « ^2- », états (s), (l), (g) "
+        "ou (aq)"));
+    EditEquation->setMaxLength(1000);
+    connect(EditEquation, &QLineEdit::returnPressed, this, framework::guard([this] { VerifierClick(); }));
+
+    const auto button = [&](const char* name, const QString& text, int index) {
+        auto* command = new controls::TGlyphButton(panel);
+        command->setObjectName(QString::fromLatin1(name));
+        command->setCaption(text);
+        command->setAccessibleName(text);
+        command->setColor(framework::clPaleYellow);
+        command->setGeometry(fieldLeft + index * (buttonWidth + 8), 8 + lineHeight + 7, buttonWidth,
+                             buttonHeight);
+        return command;
+    };
+    Verifier = button("Verifier", QStringLiteral("Vérifier"), 0);
+    Utiliser = button("Utiliser", QStringLiteral("Utiliser"), 1);
+    Enregistrer = button("Enregistrer", QStringLiteral("Enregistrer"), 2);
+    Utiliser->setEnabled(bool(links_.use));
+    Enregistrer->setEnabled(links_.list != nullptr);
+    Verifier->OnClick = [this](QObject*) { VerifierClick(); };
+    Utiliser->OnClick = [this](QObject*) { UtiliserClick(); };
+    Enregistrer->OnClick = [this](QObject*) { EnregistrerClick(); };
+
+    Verdict = new framework::TStaticText(panel);
+    Verdict->setObjectName(QStringLiteral("Verdict"));
+    Verdict->setAccessibleName(QStringLiteral("Vérification de l'équation"));
+    Verdict->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    Verdict->setAutoSize(false);
+    Verdict->setWordWrap(true);
+    Verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Verdict->setGeometry(12, 8 + lineHeight + 7 + buttonHeight + 6, right - 12, 2 * lineHeight);
+
+    setTabOrder(EditEquation, Verifier);
+    setTabOrder(Verifier, Utiliser);
+    setTabOrder(Utiliser, Enregistrer);
+}
+
+void TFicheNouvelleEquation::tell(const QString& verdict, bool good) {
+    setTextColor(Verdict, good ? framework::clGreen : framework::clMaroon);
+    Verdict->setCaption(verdict);
+}
+
+void TFicheNouvelleEquation::VerifierClick() {
+    readLine();
+}
+
+void TFicheNouvelleEquation::UtiliserClick() {
+    const std::optional<EquationChoice> choice = readLine();
+    if (!choice || !links_.use) {
+        return;
+    }
+    links_.use(withTeachersEdits(*choice));
+    accept();
+}
+
+void TFicheNouvelleEquation::EnregistrerClick() {
+    const std::optional<EquationChoice> choice = readLine();
+    if (!choice || links_.list == nullptr) {
+        return;
+    }
+    const EquationChoice edited = withTeachersEdits(*choice);
+    KeptEquation kept{edited.text, QString(), {}};
+    for (std::size_t i = 0; i < kept.names.size(); ++i) {
+        kept.names[i] = framework::toQ(edited.record.slots[i].name);
+    }
+    const int index = links_.list->indexOf(kept.text);
+    if (index >= 0) {
+        const KeptEquation& former = links_.list->equations()[std::size_t(index)];
+        QMessageBox question(QMessageBox::Question, windowTitle(),
+                             QStringLiteral("L'équation « %1 » est déjà dans la liste. La remplacer ?")
+                                 .arg(former.listedName()),
+                             QMessageBox::Yes | QMessageBox::No, this);
+        question.setObjectName(QStringLiteral("ReplaceKeptEquation"));
+        question.button(QMessageBox::Yes)->setText(QStringLiteral("&Remplacer"));
+        question.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+        if (question.exec() != QMessageBox::Yes) {
+            return;
+        }
+        kept.title = former.title;
+    }
+    links_.list->keep(kept);
+    tell(Verdict->caption() + QStringLiteral(" Enregistrée dans la liste des équations."), true);
+}
+
+std::optional<EquationChoice> TFicheNouvelleEquation::readLine() {
+    const std::string text = framework::fromQ(EditEquation->text());
+    const model::ParseResult parsed = model::parseEquation(text);
+    if (!parsed.equation) {
+        // The characters at fault are marked in the line, which keeps the focus for the correction.
+        const int from = int(model::utf16Offset(text, parsed.error.begin));
+        const int to = int(model::utf16Offset(text, parsed.error.end));
+        EditEquation->setFocus(Qt::OtherFocusReason);
+        if (to > from) {
+            EditEquation->setSelection(from, to - from);
+        } else {
+            EditEquation->setCursorPosition(from);
+        }
+        tell(framework::toQ(parsed.error.message), false);
+        return std::nullopt;
+    }
+    EquationChoice choice;
+    choice.record = model::toRecord(*parsed.equation);
+    choice.text = framework::toQ(model::canonicalText(*parsed.equation));
+    if (!fillGroups(choice.record)) {
+        return std::nullopt;
+    }
+    const model::BalanceReport balance = model::checkBalance(*parsed.equation);
+    const bool usable = balance.verdict != model::Verdict::Unbalanced;
+    tell(QStringLiteral("L'équation est %1.").arg(framework::toQ(model::verdictText(balance))), usable);
+    if (!usable) {
+        return std::nullopt;
+    }
+    return choice;
+}
+
+// A species the line changes takes its new formula, markup and coefficient, and loses the name and the
+// markup the teacher wrote for the species it had: that is asked first. A species it keeps keeps them.
+bool TFicheNouvelleEquation::fillGroups(const model::Equation& record) {
+    QStringList lost;
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        const GroupFields& fields = groups_[i];
+        const bool changes = fields.plain->text() != framework::toQ(record.slots[i].formula);
+        const bool ownMarkup =
+            !fields.markup->text().isEmpty() && fields.markup->text() != fields.writtenMarkup;
+        if (changes && (ownMarkup || !fields.name->text().trimmed().isEmpty())) {
+            lost.push_back(fields.plain->text().isEmpty() ? fields.markup->text() : fields.plain->text());
+        }
+    }
+    if (!lost.isEmpty()) {
+        QMessageBox question(
+            QMessageBox::Question, windowTitle(),
+            QStringLiteral(
+                "Les noms et écritures HTML saisis à la main pour %1 seront remplacés. Continuer ?")
+                .arg(lost.join(QStringLiteral(", "))),
+            QMessageBox::Yes | QMessageBox::No, this);
+        question.setObjectName(QStringLiteral("ReplaceTeachersEdits"));
+        question.button(QMessageBox::Yes)->setText(QStringLiteral("&Remplacer"));
+        question.button(QMessageBox::No)->setText(QStringLiteral("&Annuler"));
+        if (question.exec() != QMessageBox::Yes) {
+            tell(QStringLiteral("Les champs n'ont pas été modifiés."), false);
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        GroupFields& fields = groups_[i];
+        const model::SpeciesSlot& species = record.slots[i];
+        const QString plain = framework::toQ(species.formula);
+        const QString markup = framework::toQ(species.markup);
+        const bool changes = fields.plain->text() != plain;
+        const bool ownMarkup =
+            !fields.markup->text().isEmpty() && fields.markup->text() != fields.writtenMarkup;
+        if (changes) {
+            fields.name->setText(QString());
+        }
+        if (changes || !ownMarkup) {
+            fields.markup->setText(markup);
+        }
+        fields.plain->setText(plain);
+        fields.coefficient->setText(species.present() ? framework::toQ(species.coefficient)
+                                                      : QStringLiteral("0"));
+        fields.writtenMarkup = markup;
+    }
+    return true;
+}
+
+// The record as the line gives it, with the names and the markups of the fields, which the teacher may
+// have written by hand; the sides of the equation are drawn from those markups.
+EquationChoice TFicheNouvelleEquation::withTeachersEdits(EquationChoice choice) const {
+    model::Equation& record = choice.record;
+    const auto side = [&](std::size_t first, std::size_t last) {
+        std::string text;
+        for (std::size_t i = first; i <= last && record.slots[i].present(); ++i) {
+            const model::SpeciesSlot& species = record.slots[i];
+            text += (text.empty() ? "" : " + ") +
+                    (species.coefficient == "1" ? "" : species.coefficient + " ") + species.markup;
+        }
+        return text;
+    };
+    for (std::size_t i = 0; i < groups_.size(); ++i) {
+        model::SpeciesSlot& species = record.slots[i];
+        if (!species.present()) {
+            continue;
+        }
+        species.name = framework::fromQ(groups_[i].name->text().trimmed());
+        const QString markup = groups_[i].markup->text().trimmed();
+        if (!markup.isEmpty()) {
+            species.markup = species.zoomMarkup = framework::fromQ(markup);
+        }
+    }
+    record.reactantsSide = side(0, 1);
+    record.productsSide = side(2, 3);
+    return choice;
 }
 
 } // namespace windows

@@ -685,11 +685,11 @@ void TFicheZoom::showState(const SliderState& state) {
             line->clear();
         }
     }
-    // Two reactants in the same proportions would draw one curve over the other, and so would the two
-    // products of the seventh equation: the first of each pair is lifted a little.
+    // Two reactants in the same proportions would draw one curve over the other, and so would two products
+    // of equal coefficients: the first of each pair is lifted a little.
     const bool reactantsCoincide = state.n1 == state.n2 && state.a.a1 == state.a.a2;
     const double offset1 = reactantsCoincide ? curveOffset : 0;
-    const double offset4 = main_.seventhEquationChecked() ? curveOffset : 0;
+    const double offset4 = main_.fourthCurveLifted() ? curveOffset : 0;
     for (const model::Sample& sample : model::curveSamples(state.p, xmaxZoom_, state.n1, state.n2, state.a)) {
         const double x = sample.x;
         const model::Quantities& q = sample.quantities;

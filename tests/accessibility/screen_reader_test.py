@@ -26,6 +26,7 @@ TAB_ORDER = [
     ("push button", "Quitter"),
     ("chart", "Diagramme des quantités de matière"),
     ("chart", "Courbes des quantités de matière en fonction de l'avancement"),
+    ("page tab list", "Réaction chimique"),
 ]
 
 

@@ -31,9 +31,12 @@ TEST_F(MainWindowTest, FillsTheWorkAreaWithItsCaptionAndNoMaximiseButton) {
     EXPECT_TRUE(window().windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(window().windowFlags() & Qt::WindowSystemMenuHint);
     auto* pages = child<QTabWidget>("PageControl1");
-    ASSERT_EQ(pages->count(), 1);
+    ASSERT_GE(pages->count(), 1);
     EXPECT_EQ(pages->tabText(0), QStringLiteral("Réaction chimique"));
     EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabSheet1"));
+    EXPECT_EQ(pages->currentIndex(), 0);
+    // The pages the program adds come after it.
+    EXPECT_EQ(pages->tabText(pages->count() - 1), QStringLiteral("Mes équations"));
 }
 
 // The line chart's share of the outer width would reach past the page, inside the window's frame: it
@@ -350,12 +353,13 @@ TEST_F(MainWindowTest, TheMenusCarryTheirItemsWithTheFormsChecks) {
     for (QAction* action : graduations->actions()) {
         captions << action->text();
     }
-    // The form's items, then the chart image's after a separator.
+    // The form's items, then the chart image's after a separator, and the situation's last.
     EXPECT_EQ(captions,
               (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
                            QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1"), QString(),
                            QStringLiteral("Copier l'image"), QStringLiteral("Enregistrer l'image sous…"),
-                           QStringLiteral("Imprimer…")}));
+                           QStringLiteral("Imprimer…"), QString(), QStringLiteral("Ouvrir une situation…"),
+                           QStringLiteral("Enregistrer la situation…")}));
     for (const char* name : {"N01", "N02", "N03", "N04", "N1g", "N012", "N022", "N032", "N042", "N1g2"}) {
         EXPECT_FALSE(item(name)->isChecked()) << name;
     }

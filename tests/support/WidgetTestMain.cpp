@@ -4,7 +4,9 @@
 #include "framework/Fonts.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -40,6 +42,10 @@ RealErrorBoxes::~RealErrorBoxes() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests never read nor write the user's own data and settings.
+    const QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     QApplication app(argc, argv);
     framework::installFontSubstitutions();

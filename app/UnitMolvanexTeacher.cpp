@@ -1,0 +1,128 @@
+#include "app/UnitMolvanex.h"
+
+#include "app/TeacherPage.h"
+#include "controls/BevelCheck.h"
+#include "controls/FloatSpinEdit.h"
+#include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
+#include "controls/markuplabel.h"
+#include "framework/FileOpening.h"
+#include "framework/FileSaving.h"
+#include "framework/LocaleText.h"
+#include "framework/Menu.h"
+#include "framework/TrackBar.h"
+#include "model/Advancement.h"
+#include "windows/EquationList.h"
+#include "windows/TeacherFiles.h"
+
+#include <QIODevice>
+#include <QMenu>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <cmath>
+
+// The teacher's own equations and the situation files: the page "Mes équations", loading a teacher's
+// equation, and opening and saving situations.
+
+namespace app {
+
+namespace {
+
+using framework::fromQ;
+using framework::toQ;
+
+} // namespace
+
+void TFiche_molvanex::buildTeacherPage() {
+    teachersList_ = std::make_unique<windows::EquationList>();
+    TabEquations = new TeacherPage(*teachersList_, PageControl1);
+    PageControl1->addTab(TabEquations, QStringLiteral("Mes équations"));
+    TabEquations->OnUse = [this](const windows::KeptEquation& kept) {
+        useTeachersEquation(windows::chooseEquation(kept.text, kept.names));
+    };
+    TabEquations->OnNewEquation = [this] { GlyphButton3Click(); };
+    TabEquations->OnOpenSituation = [this] { OuvrirSituationClick(); };
+    TabEquations->OnSaveSituation = [this] { EnregistrerSituationClick(); };
+}
+
+// After the items every chart menu ends with.
+void TFiche_molvanex::addSituationItems(QMenu* menu) {
+    menu->addSeparator();
+    framework::addMenuItem(menu, QStringLiteral("OuvrirSituation"), QStringLiteral("Ouvrir une situation…"),
+                           [this] { OuvrirSituationClick(); });
+    framework::addMenuItem(menu, QStringLiteral("EnregistrerSituation"),
+                           QStringLiteral("Enregistrer la situation…"),
+                           [this] { EnregistrerSituationClick(); });
+}
+
+void TFiche_molvanex::useTeachersEquation(const windows::EquationChoice& choice) {
+    for (controls::TBevelCheck* box : presetBoxes_) {
+        box->setChecked(false);
+    }
+    equationLine_ = choice.text;
+    teachersEquation_ = true;
+    loadEquation(choice.record, MaskEdit11i->text(), MaskEdit22i->text());
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TFiche_molvanex::openSituation(const QString& path) {
+    const windows::Situation situation = windows::readSituation(windows::readWholeFile(path), path);
+    const windows::EquationChoice choice = windows::chooseEquation(situation.equation, situation.names);
+    const QString quantity1 = framework::textG15(situation.quantities[0]);
+    const QString quantity2 = framework::textG15(situation.quantities[1]);
+    if (choice.preset == 0) {
+        useTeachersEquation(choice);
+    } else if (!presetBoxes_.at(std::size_t(choice.preset - 1))->isChecked()) {
+        // Checking the box loads its equation and unchecks the others, as a click does.
+        presetBoxes_.at(std::size_t(choice.preset - 1))->setChecked(true);
+    } else {
+        loadPreset(choice.preset);
+    }
+    MaskEdit11i->setText(quantity1);
+    MaskEdit22i->setText(quantity2);
+    PageControl1->setCurrentWidget(TabSheet1);
+    reactiflimitant();
+    // X goes to the nearest position the slider can take.
+    const double share = xmax_ > 0 ? situation.advancement / xmax_ : 0;
+    const int position = std::isfinite(share) ? int(std::lround(std::clamp(share, 0.0, 1.0) * 100)) : 0;
+    BarEvolution->setPosition(position);
+}
+
+void TFiche_molvanex::OuvrirSituationClick() {
+    const QString path =
+        framework::openFileName(this, QStringLiteral("Ouvrir une situation"), {windows::situationFilter()});
+    if (!path.isEmpty()) {
+        openSituation(path);
+    }
+}
+
+void TFiche_molvanex::EnregistrerSituationClick() {
+    windows::Situation situation;
+    situation.equation = equationLine_;
+    situation.quantities = {framework::strictReal(MaskEdit11i->text()),
+                            framework::strictReal(MaskEdit22i->text())};
+    situation.advancement = model::advancementAt(BarEvolution->position(), xmax_);
+    if (teachersEquation_) {
+        for (int slot = 1; slot <= 4; ++slot) {
+            if (!plainFormula(slot).isEmpty()) {
+                situation.names[std::size_t(slot - 1)] = slotColumn(slot).head->hint();
+            }
+        }
+    }
+    const QByteArray json = windows::situationJson(situation);
+    framework::saveFileAs(
+        this, QStringLiteral("Enregistrer la situation"),
+        QStringLiteral("situation-%1.%2").arg(fileStem(), QString::fromLatin1(windows::situationSuffix)),
+        {windows::situationFilter()}, [&](QIODevice& file, const QString&) { file.write(json); });
+}
+
+// The seventh equation's fourth curve would cover its third; so would that of a teacher's equation whose
+// two products have equal coefficients.
+bool TFiche_molvanex::fourthCurveLifted() const {
+    if (BevelCheck7->isChecked()) {
+        return true;
+    }
+    return teachersEquation_ && slot4Present() && coefficientText(3) == coefficientText(4);
+}
+
+} // namespace app
