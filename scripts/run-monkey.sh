@@ -21,6 +21,8 @@ workdir=$(mktemp -d)
 trap 'rm -rf "$workdir"' EXIT
 mkdir -m 700 "$workdir/runtime"
 export XDG_RUNTIME_DIR="$workdir/runtime"
+# Nor into the user's own data and settings: the storm keeps equations and chooses folders at random.
+export XDG_DATA_HOME="$workdir/data" XDG_CONFIG_HOME="$workdir/config"
 binary=$(cd "$(dirname "$binary")" && pwd)/$(basename "$binary")
 cd "$workdir"
 start=$(date +%s)
