@@ -78,6 +78,9 @@ public:
     QString coefficientText(int slot) const override;
     void setCoefficientText(int slot, const QString& text) override;
     QString zoomMarkupFirstLine(int slot) const override;
+    QString formulaMarkup(int slot) const override;
+    QString reactantsSide() const override;
+    QString productsSide() const override;
     QString initialQuantityText(int reactant) const override;
     double initialQuantityValue(int reactant) const override;
     bool seventhEquationChecked() const override;

@@ -14,6 +14,7 @@
 #include "model/Advancement.h"
 #include "model/Equation.h"
 #include "model/Failure.h"
+#include "model/StateExpressions.h"
 #include "windows/TeacherFiles.h"
 
 #include <algorithm>
@@ -194,22 +195,18 @@ void TFiche_molvanex::initialise_graphe() {
     fillBars({n1, n2, 0, 0});
 }
 
-// The expressions are built from the texts as they stand: a coefficient counts as 1 when its text is
-// exactly "1".
 void TFiche_molvanex::TableauCreate() {
-    const QString one = QStringLiteral("1");
-    const auto reactant = [&](const QString& quantity, const QString& coefficient) {
-        return coefficient == one ? quantity + QStringLiteral(" - X")
-                                  : quantity + QStringLiteral(" - ") + coefficient + QStringLiteral(" X");
+    const auto reactant = [&](int slot) {
+        return toQ(model::reactantExpression(fromQ(initialQuantityText(slot)), fromQ(coefficientText(slot))));
     };
-    const auto product = [&](const QString& coefficient) {
-        return coefficient == one ? QStringLiteral("X") : coefficient + QStringLiteral(" X");
+    const auto product = [&](int slot) {
+        return toQ(model::productExpression(fromQ(coefficientText(slot))));
     };
-    STEquation1->setCaption(reactant(MaskEdit11i->text(), coefficientText(1)));
-    STEquation2->setCaption(reactant(MaskEdit22i->text(), coefficientText(2)));
-    STEquation3->setCaption(product(coefficientText(3)));
+    STEquation1->setCaption(reactant(1));
+    STEquation2->setCaption(reactant(2));
+    STEquation3->setCaption(product(3));
     if (slot4Present()) {
-        STEquation4->setCaption(product(coefficientText(4)));
+        STEquation4->setCaption(product(4));
         STEquation4->show();
     } else {
         STEquation4->hide();
@@ -303,6 +300,18 @@ void TFiche_molvanex::setCoefficientText(int slot, const QString& text) {
 
 QString TFiche_molvanex::zoomMarkupFirstLine(int slot) const {
     return firstMarkupLine(slotColumn(slot).zoomMarkup);
+}
+
+QString TFiche_molvanex::formulaMarkup(int slot) const {
+    return firstMarkupLine(slotColumn(slot).head);
+}
+
+QString TFiche_molvanex::reactantsSide() const {
+    return firstMarkupLine(Reactifs);
+}
+
+QString TFiche_molvanex::productsSide() const {
+    return firstMarkupLine(Produits);
 }
 
 QString TFiche_molvanex::initialQuantityText(int reactant) const {

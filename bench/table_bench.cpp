@@ -25,6 +25,9 @@ public:
     QString coefficientText(int slot) const override { return slot == 4 ? QString() : QStringLiteral("1"); }
     void setCoefficientText(int, const QString&) override {}
     QString zoomMarkupFirstLine(int slot) const override { return plainFormula(slot); }
+    QString formulaMarkup(int slot) const override { return plainFormula(slot); }
+    QString reactantsSide() const override { return QStringLiteral("C(s) + O2(g)"); }
+    QString productsSide() const override { return QStringLiteral("CO2(g)"); }
     QString initialQuantityText(int reactant) const override {
         return reactant == 1 ? QStringLiteral("2,5") : QStringLiteral("5");
     }

@@ -17,6 +17,9 @@ public:
     virtual QString coefficientText(int slot) const = 0; // MaskEdit1..MaskEdit4
     virtual void setCoefficientText(int slot, const QString& text) = 0;
     virtual QString zoomMarkupFirstLine(int slot) const = 0;     // first line of T1..T4
+    virtual QString formulaMarkup(int slot) const = 0;           // ST111, ST222, ST33, ST44
+    virtual QString reactantsSide() const = 0;                   // Reactifs' markup
+    virtual QString productsSide() const = 0;                    // Produits' markup
     virtual QString initialQuantityText(int reactant) const = 0; // MaskEdit11i, MaskEdit22i
     virtual double initialQuantityValue(int reactant) const = 0; // their Value (lenient reading)
     virtual bool seventhEquationChecked() const = 0;             // BevelCheck7

@@ -18,6 +18,7 @@
 #include "model/Advancement.h"
 #include "windows/FormStyle.h"
 #include "windows/SecondaryWindows.h"
+#include "windows/StateTablePage.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -287,6 +288,11 @@ void TFicheZoom::buildPages() {
     courbe_22 = chartIn(Panel2, "courbe_22", QStringLiteral("Courbes des quantités de matière"));
     lines22z = chart::configureCourbe22(*courbe_22).series;
 
+    // After the three pages of charts, the state table for the whole class to read.
+    TabTableau = new TStateTablePage([this] { return shownTable(); }, PageControleZoom);
+    TabTableau->setObjectName(QStringLiteral("TabTableau"));
+    PageControleZoom->addTab(TabTableau, QStringLiteral("Tableau d'avancement"));
+
     Series1z->OnGetMarkText = [this](chart::BarSeries& sender, int index, std::string& text) {
         Series1zGetMarkText(sender, index, text);
     };
@@ -450,6 +456,7 @@ void TFicheZoom::setScalePercent(int percent) {
     for (chart::TChartView* view : {Courbe_1, courbe_2, courbe_11, courbe_22}) {
         view->setScale(s);
     }
+    TabTableau->setScale(s);
     for (const ColumnPlace& place : columnPlaces_) {
         if (place.font.pixelSize() > 0) {
             QFont font = place.font;
@@ -640,6 +647,7 @@ void TFicheZoom::initialisationClick(QObject*) {
     n1_x->setCaption(n1z->text());
     n2_x->setCaption(n2z->text());
     nx->setCaption(QStringLiteral("0"));
+    columnShows(0);
     fillBars({n1z->value(), n2z->value(), 0, 0}, species4Present());
     BarZoom->setPosition(0);
     for (const auto* set : {&lines2z, &lines22z}) {
@@ -678,6 +686,7 @@ void TFicheZoom::showState(const SliderState& state) {
     n3_x->setCaption(framework::textF3(state.q.q3));
     n4_x->setCaption(framework::textF3(state.q.q4));
     nx->setCaption(framework::textF3(state.x));
+    columnShows(state.x);
     fillBars(state.q.bySlot(), species4Present());
 
     for (const auto* set : {&lines2z, &lines22z}) {
@@ -704,6 +713,24 @@ void TFicheZoom::showState(const SliderState& state) {
             lines22z[3]->addXY(x, q.q4 + offset4, {}, speciesColors[3]);
         }
     }
+}
+
+void TFicheZoom::columnShows(double x) {
+    shownX_ = x;
+    TabTableau->refresh();
+}
+
+StateTable TFicheZoom::shownTable() const {
+    StateTable table = stateTableOf(main_, n1z->text(), n2z->text());
+    table.duringX = nx->caption();
+    table.during = {n1_x->caption(), n2_x->caption(), n3_x->caption(), n4_x->caption()};
+    // As in the main window, the final row shows once X has reached the maximal advancement.
+    table.finalRowShown = model::isFinalState(shownX_, xmaxZoom_);
+    if (table.finalRowShown) {
+        table.finalX = table.duringX;
+        table.finals = table.during;
+    }
+    return table;
 }
 
 void TFicheZoom::Timer1zoomTimer(QObject*) {

@@ -38,6 +38,9 @@ class TTrackBar;
 
 namespace windows {
 
+class TStateTablePage;
+struct StateTable;
+
 class TFicheZoom : public QDialog {
     Q_OBJECT
 public:
@@ -90,6 +93,11 @@ private:
     void Series1zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText);
     void Series11zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText);
 
+    // The state table as the column shows it, for the page "Tableau d'avancement"; the column's X is at
+    // the final state when it shows xmaxZoom.
+    StateTable shownTable() const;
+    void columnShows(double x);
+
     SliderState sliderState() const;
     void showState(const SliderState& state);
     // The two bar charts, the fourth bar in both only when asked.
@@ -105,6 +113,7 @@ private:
 
     MainFormData& main_;
     double xmaxZoom_ = 0;
+    double shownX_ = 0; // the X the column shows
     int scalePercent_ = 100;
     int wheelTurn_ = 0; // of the wheel, not yet a whole notch
     // Each control of the column as the design places it, to be placed again at any scale.
@@ -133,6 +142,7 @@ private:
     chart::BarSeries* Series11z = nullptr;
     std::array<chart::LineSeries*, 4> lines2z{};  // Series2z .. Series5z
     std::array<chart::LineSeries*, 4> lines22z{}; // Series22z .. Series55z
+    TStateTablePage* TabTableau = nullptr;
 
     QWidget* Panelmenu;
     framework::TShape* Shape1;

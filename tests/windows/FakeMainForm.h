@@ -23,7 +23,9 @@ public:
             formulas[i] = framework::toQ(slot.formula);
             coefficients[i] = framework::toQ(slot.coefficient);
             zoomMarkups[i] = framework::toQ(slot.zoomMarkup);
+            markups[i] = framework::toQ(slot.markup);
         }
+        sides = {framework::toQ(preset.equation.reactantsSide), framework::toQ(preset.equation.productsSide)};
         quantities = {framework::toQ(preset.defaultQuantity1), framework::toQ(preset.defaultQuantity2)};
         seventh = presetNumber == 7;
         recompute();
@@ -46,6 +48,9 @@ public:
         ++coefficientWrites;
     }
     QString zoomMarkupFirstLine(int slot) const override { return zoomMarkups[std::size_t(slot - 1)]; }
+    QString formulaMarkup(int slot) const override { return markups[std::size_t(slot - 1)]; }
+    QString reactantsSide() const override { return sides[0]; }
+    QString productsSide() const override { return sides[1]; }
     QString initialQuantityText(int reactant) const override { return quantities[std::size_t(reactant - 1)]; }
     double initialQuantityValue(int reactant) const override {
         return framework::lenientReal(initialQuantityText(reactant), 0);
@@ -56,6 +61,8 @@ public:
     std::array<QString, 4> formulas;
     std::array<QString, 4> coefficients;
     std::array<QString, 4> zoomMarkups;
+    std::array<QString, 4> markups;
+    std::array<QString, 2> sides;
     std::array<QString, 2> quantities;
     bool seventh = false;
     double xmaxValue = 0;

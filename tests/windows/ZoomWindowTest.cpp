@@ -93,15 +93,16 @@ protected:
     FakeMainForm main{1};
 };
 
-TEST_F(ZoomWindow, OpensMaximisedWithItsCaptionAndItsThreePages) {
+TEST_F(ZoomWindow, OpensMaximisedWithItsCaptionItsThreePagesAndTheStateTable) {
     TFicheZoom window(main, nullptr);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Zoom"));
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     auto* pages = child<QTabWidget>(window, "PageControleZoom");
-    ASSERT_EQ(pages->count(), 3);
+    ASSERT_EQ(pages->count(), 4);
     EXPECT_EQ(pages->tabText(0), QStringLiteral("Histogramme évolution"));
     EXPECT_EQ(pages->tabText(1), QStringLiteral("Courbes de l'évolution"));
     EXPECT_EQ(pages->tabText(2), QStringLiteral("Histogramme et courbes"));
+    EXPECT_EQ(pages->tabText(3), QStringLiteral("Tableau d'avancement"));
     EXPECT_EQ(pages->widget(0)->objectName(), QStringLiteral("TabHisto"));
 }
 

@@ -6,6 +6,7 @@
 #include "app/UserGuide.h"
 #include "chart/ChartView.h"
 #include "controls/BevelCheck.h"
+#include "controls/FloatSpinEdit.h"
 #include "framework/Edit.h"
 #include "framework/TrackBar.h"
 #include "windows/MeasurementGrid.h"
@@ -57,6 +58,10 @@ const shots::Registrar zoomHistogram200(QStringLiteral("zoom-histogram-200"),
                                         [] { return zoomPage(0, 60, fullHd, 200); });
 const shots::Registrar zoomCurves300(QStringLiteral("zoom-curves-300"),
                                      [] { return zoomPage(1, 60, fullHd, 300); });
+// The state table for the class to read, at the design scale and at the largest.
+const shots::Registrar zoomTable(QStringLiteral("zoom-table"), [] { return zoomPage(3, 60); });
+const shots::Registrar zoomTable300(QStringLiteral("zoom-table-300"),
+                                    [] { return zoomPage(3, 100, fullHd, 300); });
 
 // The charts' pop-up menu, with the items that take the chart's image out after the window's own.
 const shots::Registrar zoomMenu(QStringLiteral("zoom-chart-menu"), [] {
