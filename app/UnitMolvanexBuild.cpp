@@ -18,6 +18,7 @@
 #include "framework/Timer.h"
 #include "framework/TrackBar.h"
 #include "model/Equation.h"
+#include "windows/Worksheet.h"
 
 #include <QMenu>
 #include <QTabBar>
@@ -398,6 +399,11 @@ void TFiche_molvanex::buildMenus() {
     lineWidthItems_[initialLineWidth - 1]->setChecked(true);
     Chart1->setPopupMenu(PopupMenuGraduations);
     Chart2->setPopupMenu(MenuGraphe);
+    for (QMenu* menu : {PopupMenuGraduations, MenuGraphe}) {
+        windows::addWorksheetItems(*menu, this, [this] {
+            return windows::WorksheetSource{*this, MaskEdit11i->text(), MaskEdit22i->text(), xmax_};
+        });
+    }
     addSituationItems(PopupMenuGraduations);
     addSituationItems(MenuGraphe);
 }

@@ -19,6 +19,7 @@
 #include "windows/FormStyle.h"
 #include "windows/SecondaryWindows.h"
 #include "windows/StateTablePage.h"
+#include "windows/Worksheet.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -409,6 +410,7 @@ void TFicheZoom::buildMenu() {
     for (chart::TChartView* view : {Courbe_1, courbe_2, courbe_11, courbe_22}) {
         view->setPopupMenu(MenuGrapheZoom);
     }
+    addWorksheetItems(*MenuGrapheZoom, this, [this] { return worksheetSource(); });
 }
 
 void TFicheZoom::buildScaleKeys() {
@@ -731,6 +733,10 @@ StateTable TFicheZoom::shownTable() const {
         table.finals = table.during;
     }
     return table;
+}
+
+WorksheetSource TFicheZoom::worksheetSource() const {
+    return {main_, n1z->text(), n2z->text(), xmaxZoom_};
 }
 
 void TFicheZoom::Timer1zoomTimer(QObject*) {

@@ -40,6 +40,7 @@ namespace windows {
 
 class TStateTablePage;
 struct StateTable;
+struct WorksheetSource;
 
 class TFicheZoom : public QDialog {
     Q_OBJECT
@@ -97,6 +98,7 @@ private:
     // the final state when it shows xmaxZoom.
     StateTable shownTable() const;
     void columnShows(double x);
+    WorksheetSource worksheetSource() const;
 
     SliderState sliderState() const;
     void showState(const SliderState& state);

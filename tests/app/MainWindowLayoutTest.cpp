@@ -353,13 +353,15 @@ TEST_F(MainWindowTest, TheMenusCarryTheirItemsWithTheFormsChecks) {
     for (QAction* action : graduations->actions()) {
         captions << action->text();
     }
-    // The form's items, then the chart image's after a separator, and the situation's last.
-    EXPECT_EQ(captions,
-              (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
-                           QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1"), QString(),
-                           QStringLiteral("Copier l'image"), QStringLiteral("Enregistrer l'image sous…"),
-                           QStringLiteral("Imprimer…"), QString(), QStringLiteral("Ouvrir une situation…"),
-                           QStringLiteral("Enregistrer la situation…")}));
+    // The form's items, then the chart image's, the worksheet's and the situation's, each after a separator.
+    EXPECT_EQ(
+        captions,
+        (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
+                     QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1"), QString(),
+                     QStringLiteral("Copier l'image"), QStringLiteral("Enregistrer l'image sous…"),
+                     QStringLiteral("Imprimer…"), QString(), QStringLiteral("Imprimer une fiche…"),
+                     QStringLiteral("Imprimer la fiche corrigée…"), QString(),
+                     QStringLiteral("Ouvrir une situation…"), QStringLiteral("Enregistrer la situation…")}));
     for (const char* name : {"N01", "N02", "N03", "N04", "N1g", "N012", "N022", "N032", "N042", "N1g2"}) {
         EXPECT_FALSE(item(name)->isChecked()) << name;
     }

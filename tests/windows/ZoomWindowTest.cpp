@@ -563,7 +563,8 @@ TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
     }
     EXPECT_EQ(captions.join(QLatin1Char('|')),
               QStringLiteral("Taille des droites|Echelle de graduations||Copier "
-                             "l'image|Enregistrer l'image sous…|Imprimer…"));
+                             "l'image|Enregistrer l'image sous…|Imprimer…||Imprimer une fiche…|Imprimer la "
+                             "fiche corrigée…"));
 
     // A name typed without a suffix is a PNG image, twice the chart's size.
     QTemporaryDir folder;

@@ -15,6 +15,7 @@
 #include "windows/UniteTableau.h"
 #include "windows/UniteZoom.h"
 #include "windows/UserGuideWindow.h"
+#include "windows/Worksheet.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -77,6 +78,27 @@ const shots::Registrar zoomMenu(QStringLiteral("zoom-chart-menu"), [] {
     menu->hide();
     return image;
 });
+
+// The worksheet on an A4 page at 150 dots per inch (10 mm margins), blank and corrected.
+QImage worksheet(windows::WorksheetKind kind) {
+    Lesson lesson;
+    QImage page(1240, 1754, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    const int margin = 59;
+    painter.translate(margin, margin);
+    lesson.main.MaskEdit11i->setText(QStringLiteral("3"));
+    const app::TFiche_molvanex& main = lesson.main;
+    windows::Worksheet sheet({main, main.initialQuantityText(1), main.initialQuantityText(2), main.xmax()},
+                             kind);
+    sheet.layOut(page, QSizeF(page.width() - 2 * margin, page.height() - 2 * margin));
+    sheet.paintPage(painter, 0);
+    return page;
+}
+const shots::Registrar worksheetBlank(QStringLiteral("worksheet-blank"),
+                                      [] { return worksheet(windows::WorksheetKind::Blank); });
+const shots::Registrar worksheetCorrected(QStringLiteral("worksheet-corrected"),
+                                          [] { return worksheet(windows::WorksheetKind::Corrected); });
 
 const shots::Registrar table(QStringLiteral("table"), [] {
     Lesson lesson;
