@@ -1,58 +1,22 @@
-// The main window's charts print the worksheet from their pop-up menus, after the image items, from what
-// the main window holds.
+// The main window's charts print the worksheet from what the main window holds.
 
 #include "MainWindowFixture.h"
 
-#include "framework/Printing.h"
-#include "support/ModalDialogs.h"
 #include "support/PdfReading.h"
 
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace app_testing {
 namespace {
 
-class WorksheetMenu : public MainWindowTest {};
-
-TEST_F(WorksheetMenu, BothChartMenusEndWithTheTwoWorksheetItemsAfterTheImageItems) {
-    for (const char* name : {"PopupMenuGraduations", "MenuGraphe"}) {
-        const QList<QAction*> actions = child<QMenu>(QString::fromLatin1(name))->actions();
-        qsizetype sheet = -1;
-        for (qsizetype i = 0; i < actions.size(); ++i) {
-            if (actions[i]->objectName() == QLatin1String("ImprimerFiche")) {
-                sheet = i;
-            } else if (actions[i]->objectName().endsWith(QLatin1String("Image"))) {
-                EXPECT_EQ(sheet, -1) << name << ": an image item after the worksheet's";
-            }
-        }
-        ASSERT_GT(sheet, 0) << name;
-        ASSERT_LT(sheet + 1, actions.size()) << name;
-        EXPECT_TRUE(actions[sheet - 1]->isSeparator()) << name;
-        EXPECT_EQ(actions[sheet]->text(), QStringLiteral("Imprimer une fiche…"));
-        EXPECT_EQ(actions[sheet + 1]->objectName(), QStringLiteral("ImprimerFicheCorrigee"));
-        EXPECT_EQ(actions[sheet + 1]->text(), QStringLiteral("Imprimer la fiche corrigée…"));
-    }
-}
-
-// 2,5 mol of carbon typed in: the dioxygen's 1 mol limits, xmax = 1.
-TEST_F(WorksheetMenu, TheCorrectedSheetCarriesTheMainWindowsQuantitiesAndXmax) {
+// 2,5 mol of carbon typed in: the dioxygen's 1 mol limits, xmax = 1. The menu opens with the Menu key.
+TEST_F(MainWindowTest, TheCorrectedWorksheetCarriesTheMainWindowsQuantitiesAndXmax) {
     typeInto(1, QStringLiteral("2,5"));
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("corrige.pdf"));
-    testing_support::whenModal<QPrintDialog>(QString::fromLatin1(framework::printDialogName),
-                                             [&](QPrintDialog* d) {
-                                                 for (QLineEdit* edit : d->findChildren<QLineEdit*>()) {
-                                                     if (edit->text() == d->printer()->outputFileName()) {
-                                                         edit->selectAll();
-                                                         QTest::keyClicks(edit, pdf);
-                                                     }
-                                                 }
-                                                 d->accept();
-                                             });
+    testing_support::printNextTo(pdf);
     QWidget* chart = child("Chart1");
     chart->setFocus(Qt::TabFocusReason);
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), chart->mapToGlobal(QPoint(5, 5)));

@@ -1,12 +1,36 @@
 #pragma once
-// Reads a PDF back as a reader's tools do (poppler-utils): its text in reading order, and what pdfinfo
-// tells of its pages.
+// Printing to a PDF file through the print dialog as a user does, and reading the file back as a reader's
+// tools do (poppler-utils): its text in reading order, and what pdfinfo tells of its pages.
 
+#include "framework/Printing.h"
+#include "support/ModalDialogs.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
+#include <QTest>
 
 namespace testing_support {
+
+// The next print dialog writes to pdf: its proposed file's name is added to proposed, then pdf typed in.
+inline void printNextTo(const QString& pdf, QStringList* proposed = nullptr) {
+    whenModal<QPrintDialog>(QString::fromLatin1(framework::printDialogName),
+                            [pdf, proposed](QPrintDialog* d) {
+                                if (proposed) {
+                                    *proposed << QFileInfo(d->printer()->outputFileName()).fileName();
+                                }
+                                for (QLineEdit* edit : d->findChildren<QLineEdit*>()) {
+                                    if (edit->text() == d->printer()->outputFileName()) {
+                                        edit->selectAll();
+                                        QTest::keyClicks(edit, pdf);
+                                    }
+                                }
+                                d->accept();
+                            });
+}
 
 inline QString runPoppler(const QString& program, const QStringList& arguments) {
     QProcess process;

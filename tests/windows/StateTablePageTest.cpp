@@ -15,6 +15,7 @@
 #include <QTabWidget>
 
 #include <functional>
+#include <tuple>
 
 namespace windows_tests {
 namespace {
@@ -33,13 +34,6 @@ protected:
         child<QTabWidget>(*window, "PageControleZoom")->setCurrentIndex(3);
         return window;
     }
-    static QString caption(const TFicheZoom& window, const char* name) {
-        return child<framework::TStaticText>(window, name)->caption();
-    }
-    static QString fieldText(const TFicheZoom& window, const char* name) {
-        return child<controls::TFloatSpinEdit>(window, name)->text();
-    }
-
     FakeMainForm main{2}; // 2 CuO + C -> 2 Cu + CO2
 };
 
@@ -52,56 +46,54 @@ TEST_F(ZoomTablePage, ShowsTheColumnsValuesThroughSliderSimulationAndTypedQuanti
     const auto cell = [&](int row, int column) {
         return page->tableInterface()->cellAt(row, column)->text(QAccessible::Name);
     };
-    auto* slider = child<framework::TTrackBar>(*window, "BarZoom");
+    const auto shown = [&](const char* name) {
+        return child<framework::TStaticText>(*window, name)->caption();
+    };
     const auto slideTo = [&](int position) {
+        auto* slider = child<framework::TTrackBar>(*window, "BarZoom");
         slider->setFocus();
         QTest::keyClick(slider, Qt::Key_Home);
         for (int i = 0; i < position; ++i) {
             QTest::keyClick(slider, Qt::Key_Right);
         }
     };
-    struct Step {
-        const char* what;
-        std::function<void()> act;
-        bool final;
+    const auto type = [&](const char* name, const char* text) {
+        typeInto(child<controls::TFloatSpinEdit>(*window, name), QString::fromLatin1(text));
     };
-    const std::vector<Step> steps{
+    const std::vector<std::tuple<const char*, std::function<void()>, bool>> steps{
         {"opened", [] {}, false},
         {"slider at 37", [&] { slideTo(37); }, false},
         {"slider at 100", [&] { slideTo(100); }, true},
-        {"3 typed into n1z",
-         [&] { typeInto(child<controls::TFloatSpinEdit>(*window, "n1z"), QStringLiteral("3")); }, false},
+        {"3 typed into n1z", [&] { type("n1z", "3"); }, false},
         {"slider at 50", [&] { slideTo(50); }, false},
         {"one simulation step", [&] { click(child(*window, "simulationzoom")); }, false},
         {"0,5 typed into n2z, slider at 100",
          [&] {
-             typeInto(child<controls::TFloatSpinEdit>(*window, "n2z"), QStringLiteral("0,5"));
+             type("n2z", "0,5");
              slideTo(100);
          },
          true},
     };
-    for (const Step& step : steps) {
-        step.act();
-        const QString n1 = fieldText(*window, "n1z");
-        const QString n2 = fieldText(*window, "n2z");
+    for (const auto& [what, act, final] : steps) {
+        act();
+        const QString n1 = child<controls::TFloatSpinEdit>(*window, "n1z")->text();
+        const QString n2 = child<controls::TFloatSpinEdit>(*window, "n2z")->text();
         const std::array<QString, 4> expressions{n1 + QStringLiteral(" - 2 X"), n2 + QStringLiteral(" - X"),
                                                  QStringLiteral("2 X"), QStringLiteral("X")};
         const std::array<QString, 4> initial{n1, n2, QStringLiteral("0"), QStringLiteral("0")};
         const std::array<const char*, 4> quantities{"n1_x", "n2_x", "n3_x", "n4_x"};
-        ASSERT_EQ(page->tableInterface()->columnCount(), 5) << step.what;
-        EXPECT_EQ(cell(0, 0), QStringLiteral("0")) << step.what;
-        EXPECT_EQ(cell(1, 0), caption(*window, "nx")) << step.what;
-        EXPECT_EQ(cell(2, 0), step.final ? QStringLiteral("Xmax = ") + caption(*window, "nx") : QString())
-            << step.what;
-        for (int slot = 1; slot <= 4; ++slot) {
-            const std::size_t i = std::size_t(slot - 1);
-            const QString shown = caption(*window, quantities[i]);
-            EXPECT_EQ(cell(0, slot), initial[i]) << step.what;
-            EXPECT_EQ(cell(1, slot), expressions[i] + QStringLiteral(" = ") + shown) << step.what;
-            EXPECT_EQ(cell(2, slot), step.final ? shown : QString()) << step.what;
+        ASSERT_EQ(page->tableInterface()->columnCount(), 5) << what;
+        EXPECT_EQ(cell(0, 0), QStringLiteral("0")) << what;
+        EXPECT_EQ(cell(1, 0), shown("nx")) << what;
+        EXPECT_EQ(cell(2, 0), final ? QStringLiteral("Xmax = ") + shown("nx") : QString()) << what;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const int column = int(i) + 1;
+            EXPECT_EQ(cell(0, column), initial[i]) << what;
+            EXPECT_EQ(cell(1, column), expressions[i] + QStringLiteral(" = ") + shown(quantities[i])) << what;
+            EXPECT_EQ(cell(2, column), final ? shown(quantities[i]) : QString()) << what;
         }
     }
-    EXPECT_EQ(caption(*window, "n2_x"), QStringLiteral("0,000")) << "the last step reached the end of C(s)";
+    EXPECT_EQ(shown("n2_x"), QStringLiteral("0,000")) << "the last step reached the end of C(s)";
     EXPECT_TRUE(errorBoxes().isEmpty());
 }
 

@@ -6,16 +6,11 @@
 
 #include "chart/ChartView.h"
 #include "controls/FloatSpinEdit.h"
-#include "framework/Printing.h"
-#include "support/ModalDialogs.h"
 #include "support/PdfReading.h"
 #include "windows/UniteZoom.h"
 #include "windows/Worksheet.h"
 
-#include <QFileInfo>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -56,17 +51,7 @@ protected:
     // writes the PDF file the print dialog is given.
     QString print(windows::TFicheZoom& window, int upPresses, const QString& fileName) {
         const QString pdf = folder.filePath(fileName);
-        testing_support::whenModal<QPrintDialog>(
-            QString::fromLatin1(framework::printDialogName), [&](QPrintDialog* d) {
-                proposed << QFileInfo(d->printer()->outputFileName()).fileName();
-                for (QLineEdit* edit : d->findChildren<QLineEdit*>()) {
-                    if (edit->text() == d->printer()->outputFileName()) {
-                        edit->selectAll();
-                        QTest::keyClicks(edit, pdf);
-                    }
-                }
-                d->accept();
-            });
+        testing_support::printNextTo(pdf, &proposed);
         auto* chart = child<chart::TChartView>(window, "Courbe_1");
         chart->setFocus(Qt::TabFocusReason);
         QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
