@@ -23,8 +23,7 @@ TEST_F(MainWindowTest, TheCorrectedWorksheetCarriesTheMainWindowsQuantitiesAndXm
     QApplication::sendEvent(chart, &menuKey);
     auto* menu = child<QMenu>(QStringLiteral("PopupMenuGraduations"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
-    QTest::keyClick(menu, Qt::Key_Up);
-    QTest::keyClick(menu, Qt::Key_Return);
+    testing_support::chooseWithKeys(menu, "ImprimerFicheCorrigee");
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pdf); }));
     const QString text = testing_support::pdfText(pdf).remove(QRegularExpression(QStringLiteral("\\s")));
     for (const char* shown : {"n(C(s))=2,5mol", "2,5-X", "1-X", "Xmax=1,000mol", "1,500", "0,000"}) {

@@ -1,12 +1,14 @@
 #pragma once
 // Printing to a PDF file through the print dialog as a user does, and reading the file back as a reader's
-// tools do (poppler-utils): its text in reading order, and what pdfinfo tells of its pages.
+// tools do (poppler-utils); and choosing a menu's item with the keyboard: its text in reading order, and what
+// pdfinfo tells of its pages.
 
 #include "framework/Printing.h"
 #include "support/ModalDialogs.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -30,6 +32,15 @@ inline void printNextTo(const QString& pdf, QStringList* proposed = nullptr) {
                                 }
                                 d->accept();
                             });
+}
+
+// In an open menu, Up from the bottom until the item named item is the active one, then Enter.
+inline void chooseWithKeys(QMenu* menu, const char* item) {
+    const QAction* target = menu->findChild<QAction*>(QString::fromLatin1(item));
+    for (int presses = 0; menu->activeAction() != target && presses < menu->actions().size(); ++presses) {
+        QTest::keyClick(menu, Qt::Key_Up);
+    }
+    QTest::keyClick(menu, Qt::Key_Return);
 }
 
 inline QString runPoppler(const QString& program, const QStringList& arguments) {

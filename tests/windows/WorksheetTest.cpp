@@ -47,9 +47,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 class WorksheetPrint : public WindowTest {
 protected:
-    // Opens Courbe_1's menu with Shift+F10, goes up from the bottom to the item, presses Enter, and
-    // writes the PDF file the print dialog is given.
-    QString print(windows::TFicheZoom& window, int upPresses, const QString& fileName) {
+    // Opens Courbe_1's menu with Shift+F10, chooses the item with the keys, and writes the PDF file the
+    // print dialog is given.
+    QString print(windows::TFicheZoom& window, const char* item, const QString& fileName) {
         const QString pdf = folder.filePath(fileName);
         testing_support::printNextTo(pdf, &proposed);
         auto* chart = child<chart::TChartView>(window, "Courbe_1");
@@ -57,10 +57,7 @@ protected:
         QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
         QMenu* menu = chart->popupMenu();
         EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
-        for (int i = 0; i < upPresses; ++i) {
-            QTest::keyClick(menu, Qt::Key_Up);
-        }
-        QTest::keyClick(menu, Qt::Key_Return);
+        testing_support::chooseWithKeys(menu, item);
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pdf); }));
         return pdf;
     }
@@ -79,8 +76,8 @@ TEST_F(WorksheetPrint, BlankAndCorrectedSheetsFromTheZoomWindowReadBackFromTheir
     typeInto(child<controls::TFloatSpinEdit>(window, "n1z"), QStringLiteral("3"));
     ASSERT_DOUBLE_EQ(window.xmaxZoom(), 1);
 
-    const QString blank = print(window, 2, QStringLiteral("fiche.pdf"));
-    const QString corrected = print(window, 1, QStringLiteral("corrige.pdf"));
+    const QString blank = print(window, "ImprimerFiche", QStringLiteral("fiche.pdf"));
+    const QString corrected = print(window, "ImprimerFicheCorrigee", QStringLiteral("corrige.pdf"));
     EXPECT_EQ(proposed,
               (QStringList{QStringLiteral("fiche-CuO-C.pdf"), QStringLiteral("fiche-corrigee-CuO-C.pdf")}));
     // pdftotext keeps the words' order but not always the narrow spaces between them: texts are compared
