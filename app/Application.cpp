@@ -7,6 +7,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <csignal>
+
 namespace app {
 
 void prepareApplication() {
@@ -16,6 +18,9 @@ void prepareApplication() {
     framework::installFontSubstitutions();
     QApplication::setWindowIcon(windows::applicationIcon());
     loadQtFrench();
+    // Under a file size limit (ulimit -f) the system ends a program that writes beyond it. Ignored, the
+    // write fails instead, and saving reports it and keeps the former file.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 // The program is French whatever the desktop's language: Qt's own texts (edit menus, scroll bars,

@@ -5,7 +5,7 @@
 namespace app {
 
 // Sets the application's name, the font substitutions, the window icon and Qt's French texts on the
-// running QApplication.
+// running QApplication, and lets a write beyond a file size limit fail rather than end the program.
 void prepareApplication();
 
 // Installs Qt's French catalogue; false when it is not installed.

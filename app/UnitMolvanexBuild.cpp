@@ -338,6 +338,12 @@ void TFiche_molvanex::buildCharts() {
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         columns_[i].line = lines.series[i];
     }
+    // A printed chart names what it shows, as the window shows it when it is printed.
+    const auto heading = [this] {
+        return chartHeading(MaskEdit11i->text(), MaskEdit22i->text(), MaskEditX->text());
+    };
+    Chart1->setHeading(heading);
+    Chart2->setHeading(heading);
 }
 
 void TFiche_molvanex::buildMenus() {

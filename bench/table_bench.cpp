@@ -1,16 +1,24 @@
 // How long the measurement table takes to open with a count of measurements, fill its grid and show its
 // last row: a million measurements must take well under a tenth of a second, since nothing is computed
-// for the rows that are not on screen.
+// for the rows that are not on screen. And how the window goes on painting while a million measurements
+// are printed.
 
 #include "BenchSupport.h"
 
 #include "controls/GlyphBtn.h"
 #include "framework/Edit.h"
+#include "framework/Printing.h"
 #include "windows/MainFormData.h"
 #include "windows/MeasurementGrid.h"
 #include "windows/UniteTableau.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -75,5 +83,56 @@ void Validate(benchmark::State& state) {
     });
 }
 BENCHMARK(Validate)->Unit(benchmark::kMillisecond);
+
+// Records when a widget is painted.
+class PaintTimes : public QObject {
+public:
+    explicit PaintTimes(QWidget* widget) { widget->installEventFilter(this); }
+    std::vector<qint64> ms;
+    QElapsedTimer clock;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ms.push_back(clock.elapsed());
+        }
+        return false;
+    }
+};
+
+// A million measurements printed into a PDF file while the grid is asked to repaint every 10 ms, as an
+// animation would ask: the largest interval between two of its paints, from the start of the printing
+// to its end, and the printing's whole time.
+void PrintAMillionRowsWhilePainting(benchmark::State& state) {
+    LessonMain main;
+    windows::TFicheTab window(main, nullptr);
+    window.findChild<framework::TEdit*>(QStringLiteral("EditNbreMesures"))
+        ->setText(QStringLiteral("1000000"));
+    window.findChild<controls::TGlyphButton*>(QStringLiteral("GlyphButton1"))->click();
+    window.show();
+    QApplication::processEvents();
+    auto* grid = window.findChild<windows::TMeasurementGrid*>(QStringLiteral("Tableau"));
+    PaintTimes paints(grid->viewport());
+    QTimer asking;
+    QObject::connect(&asking, &QTimer::timeout, grid->viewport(), [grid] { grid->viewport()->update(); });
+    asking.start(10);
+    QTemporaryDir folder;
+    qint64 largest = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        paints.clock.start();
+        paints.ms = {0};
+        framework::printToPdf(&window, folder.filePath(QStringLiteral("mesures.pdf")), {},
+                              *grid->printout(QDateTime::currentDateTime()));
+        paints.ms.push_back(paints.clock.elapsed());
+        seconds = double(paints.ms.back()) / 1000;
+        for (std::size_t i = 1; i < paints.ms.size(); ++i) {
+            largest = std::max(largest, paints.ms[i] - paints.ms[i - 1]);
+        }
+    }
+    state.counters["largest_paint_interval_ms"] = double(largest);
+    state.counters["print_s"] = seconds;
+}
+BENCHMARK(PrintAMillionRowsWhilePainting)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "framework/FileSaving.h"
 #include "framework/LocaleText.h"
 #include "framework/Menu.h"
+#include "framework/PageHeading.h"
 #include "framework/Printing.h"
 #include "framework/QtColor.h"
 
@@ -22,11 +23,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QPrinter>
 #include <QSvgGenerator>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace chart {
 
@@ -66,6 +68,8 @@ private:
 // at the chart's size on the screen, sharper.
 constexpr qreal imageRatio = 2;
 constexpr double screenDotsPerInch = 96;
+// Around the heading of an image for print, in pixels.
+constexpr int imageMargin = 8;
 constexpr double metresPerInch = 0.0254;
 
 // The items every chart's pop-up menu ends with, after a separator below the window's own. A window
@@ -98,6 +102,12 @@ private:
                                [this] { act(&TChartView::saveImageAs); });
         framework::addMenuItem(&menu, QStringLiteral("ImprimerImage"), QStringLiteral("Imprimer…"),
                                [this] { act(&TChartView::printImage); });
+        framework::addMenuItem(&menu, QStringLiteral("EnregistrerImageImpression"),
+                               QStringLiteral("Enregistrer l'image pour l'impression…"),
+                               [this] { act(&TChartView::saveImageForPrint); });
+        framework::addMenuItem(&menu, QStringLiteral("ImprimerFondBlanc"),
+                               QStringLiteral("Imprimer sur fond blanc…"),
+                               [this] { act(&TChartView::printOnWhite); });
     }
     static QString objectNameOfItems() { return QStringLiteral("ImageItems"); }
     void act(void (TChartView::*command)()) {
@@ -107,6 +117,49 @@ private:
     }
 
     QPointer<TChartView> chart_;
+};
+
+// The heading's face: the one the charts' titles and axes use.
+QFont headingFont() {
+    return QFont(QStringLiteral("Arial"));
+}
+
+QString printedLine(const QDateTime& printed) {
+    return framework::printedLine(QStringLiteral("Graphique"), printed);
+}
+
+// The chart on one page: its heading at the top, then the chart as large as the rest of the page allows,
+// in its proportions.
+class ChartPrintout final : public framework::PrintedDocument {
+public:
+    ChartPrintout(TChartView& view, TChartView::Background background, QStringList heading,
+                  const QDateTime& printed)
+        : view_(view)
+        , background_(background)
+        , lines_(std::move(heading))
+        , printed_(printed) {}
+
+    int layOut(QPaintDevice& device, const QSizeF& area) override {
+        area_ = area;
+        heading_.emplace(lines_, printedLine(printed_), headingFont(), device.logicalDpiY());
+        return 1;
+    }
+    void paintPage(QPainter& painter, int) override {
+        heading_->paint(painter, area_.width(), QString());
+        const double top = heading_->height();
+        const double fit = std::min(area_.width() / view_.width(), (area_.height() - top) / view_.height());
+        painter.translate(0, top);
+        painter.scale(fit, fit);
+        view_.paintChartOnce(painter, view_.size(), background_);
+    }
+
+private:
+    TChartView& view_;
+    TChartView::Background background_;
+    QStringList lines_;
+    QDateTime printed_;
+    QSizeF area_;
+    std::optional<framework::PageHeading> heading_;
 };
 
 } // namespace
@@ -167,8 +220,16 @@ TChartView::BackgroundKey TChartView::backgroundKey(const QSize& size, qreal dev
             palette().window().color().rgba()};
 }
 
-void TChartView::paintBackground(QPainter& p, const QSizeF& size) const {
+void TChartView::setHeading(HeadingLines heading) {
+    heading_ = std::move(heading);
+}
+
+void TChartView::paintBackground(QPainter& p, const QSizeF& size, Background background) const {
     const QRectF area(QPointF(0, 0), size);
+    if (background == Background::White) {
+        p.fillRect(area, Qt::white);
+        return;
+    }
     if (!gradient().visible()) {
         p.fillRect(area, palette().window());
         return;
@@ -199,7 +260,7 @@ const QImage& TChartView::backgroundPicture(const QSize& size, qreal devicePixel
     background_ = QImage(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     background_.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&background_);
-    paintBackground(p, QSizeF(size));
+    paintBackground(p, QSizeF(size), Background::AsShown);
     return background_;
 }
 
@@ -253,12 +314,12 @@ void TChartView::paintChart(QPainter& painter, const QSize& size) {
     scaled(painter, [&](QPainter& p) { renderer.paintMovingParts(p); });
 }
 
-void TChartView::paintChartOnce(QPainter& painter, const QSize& size) {
+void TChartView::paintChartOnce(QPainter& painter, const QSize& size, Background background) {
     const PaintingScope scope(painting_);
     const double scale = fittingScale(size);
     const ChartRenderer renderer(*this, QSizeF(size) / scale, text_);
     painter.save();
-    paintBackground(painter, QSizeF(size));
+    paintBackground(painter, QSizeF(size), background);
     painter.scale(scale, scale);
     renderer.paint(painter);
     painter.restore();
@@ -315,15 +376,29 @@ void TChartView::showPopupMenu(const QPoint& globalPos) {
     }
 }
 
-QImage TChartView::chartImage(qreal devicePixelRatio) {
-    QImage image(size() * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+namespace {
+
+// A picture of size logical pixels painted at devicePixelRatio times as many, and telling so.
+QImage picture(const QSize& size, qreal devicePixelRatio, const std::function<void(QPainter&)>& paint) {
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     const int dotsPerMetre = int(std::lrint(screenDotsPerInch * devicePixelRatio / metresPerInch));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&image);
-    paintChartOnce(painter, size());
+    paint(painter);
     return image;
+}
+
+} // namespace
+
+QImage TChartView::chartImage(qreal devicePixelRatio) {
+    return picture(size(), devicePixelRatio, [this](QPainter& painter) { paintChartOnce(painter, size()); });
+}
+
+std::unique_ptr<framework::PrintedDocument> TChartView::printout(Background background,
+                                                                 const QDateTime& printed) {
+    return std::make_unique<ChartPrintout>(*this, background, heading_ ? heading_() : QStringList(), printed);
 }
 
 QString TChartView::documentName() const {
@@ -339,22 +414,23 @@ void TChartView::copyImage() {
     QGuiApplication::clipboard()->setImage(chartImage(imageRatio));
 }
 
-void TChartView::saveImageAs() {
+void TChartView::savePicture(const QString& title, const QString& proposedName, const QSize& size,
+                             const std::function<void(QPainter&)>& paint) {
     const QString png = QStringLiteral("Image PNG (*.png)");
     const QString svg = QStringLiteral("Dessin SVG (*.svg)");
     framework::saveFileAs(
-        window(), QStringLiteral("Enregistrer l'image du graphique"), documentName() + QStringLiteral(".png"),
-        {png, svg}, [this](QIODevice& file, const QString& path) {
+        window(), title, proposedName + QStringLiteral(".png"), {png, svg},
+        [&](QIODevice& file, const QString& path) {
             if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
                 QSvgGenerator drawing;
                 drawing.setOutputDevice(&file);
-                drawing.setSize(size());
-                drawing.setViewBox(rect());
+                drawing.setSize(size);
+                drawing.setViewBox(QRect(QPoint(0, 0), size));
                 drawing.setResolution(int(screenDotsPerInch));
                 drawing.setTitle(accessibleName());
                 QPainter painter(&drawing);
-                paintChartOnce(painter, size());
-            } else if (!chartImage(imageRatio).save(&file, "PNG")) {
+                paint(painter);
+            } else if (!picture(size, imageRatio, paint).save(&file, "PNG")) {
                 throw framework::FileSaveError(
                     QStringLiteral("L'image n'a pas pu être écrite dans le fichier « %1 »")
                         .arg(QDir::toNativeSeparators(path))
@@ -363,14 +439,45 @@ void TChartView::saveImageAs() {
         });
 }
 
+void TChartView::saveImageAs() {
+    savePicture(QStringLiteral("Enregistrer l'image du graphique"), documentName(), size(),
+                [this](QPainter& painter) { paintChartOnce(painter, size()); });
+}
+
+framework::PageHeading TChartView::imageHeading() {
+    return framework::PageHeading(heading_ ? heading_() : QStringList(),
+                                  printedLine(QDateTime::currentDateTime()), headingFont(),
+                                  screenDotsPerInch);
+}
+
+void TChartView::saveImageForPrint() {
+    // The heading above the chart, within a margin; a heading wider than a narrow chart widens the image,
+    // the chart in its middle.
+    const framework::PageHeading heading = imageHeading();
+    const int top = imageMargin + int(std::ceil(heading.height()));
+    const int across = std::max(width(), 2 * imageMargin + int(std::ceil(heading.width())));
+    savePicture(QStringLiteral("Enregistrer l'image pour l'impression"),
+                documentName() + QStringLiteral("-impression"), QSize(across, top + height()),
+                [&](QPainter& painter) {
+                    painter.fillRect(QRect(0, 0, across, top + height()), Qt::white);
+                    painter.translate(imageMargin, imageMargin);
+                    heading.paint(painter, across - 2 * imageMargin, QString());
+                    painter.translate((across - width()) / 2 - imageMargin, top - imageMargin);
+                    paintChartOnce(painter, size(), Background::White);
+                });
+}
+
+void TChartView::print(Background background) {
+    const auto document = printout(background, QDateTime::currentDateTime());
+    framework::printWithDialog(window(), documentName(), *document);
+}
+
 void TChartView::printImage() {
-    framework::printWithDialog(window(), documentName(), [this](QPainter& painter, QPrinter& printer) {
-        // As large as the page allows, in the chart's proportions.
-        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        const double fit = std::min(page.width() / width(), page.height() / height());
-        painter.scale(fit, fit);
-        paintChartOnce(painter, size());
-    });
+    print(Background::AsShown);
+}
+
+void TChartView::printOnWhite() {
+    print(Background::White);
 }
 
 } // namespace chart

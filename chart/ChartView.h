@@ -3,18 +3,28 @@
 // and paints it with QPainter: gradient background, title block, axes with their labels and titles,
 // 3-D bars with their marks, line series, legend. A right-click shows the pop-up menu it was given; Tab
 // reaches the chart, and the Menu key or Shift+F10 shows the menu under the keyboard; Ctrl+C copies its
-// image.
+// image. Printed, or saved for print, it carries a heading that says what it shows.
 
 #include "chart/ChartModel.h"
 #include "chart/ChartRenderer.h"
 #include "chart/TextCache.h"
 #include "framework/PictureCache.h"
 
+#include <QDateTime>
 #include <QImage>
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
 
 class QKeyEvent;
 class QMenu;
+
+namespace framework {
+class PageHeading;
+class PrintedDocument;
+} // namespace framework
 
 namespace chart {
 
@@ -36,20 +46,34 @@ public:
     double scale() const { return scale_; }
     void setScale(double scale);
 
+    // The lines a printout and an image for print carry above the chart, the equation first: the window
+    // knows what its chart shows (the equation, the initial quantities, X) and is asked when it prints.
+    using HeadingLines = std::function<QStringList()>;
+    void setHeading(HeadingLines heading);
+
+    // Behind the chart: its background as the screen shows it, or white for paper, which keeps the
+    // chart's colours and marks and drops the gradient.
+    enum class Background { AsShown, White };
+
     // Paints the chart as the widget shows it, at the painter's origin in a rectangle of that size. Mark
     // callbacks run during it, as they do during a paint event.
     void paintChart(QPainter& painter, const QSize& size);
     // The same picture in one pass, without the pictures kept for the screen, so that a vector device
     // (an SVG drawing, a printed page) receives shapes and texts rather than a copied bitmap.
-    void paintChartOnce(QPainter& painter, const QSize& size);
+    void paintChartOnce(QPainter& painter, const QSize& size, Background background = Background::AsShown);
 
     // The chart as drawn, at devicePixelRatio times its pixel size so that it stays crisp in a document.
     QImage chartImage(qreal devicePixelRatio);
+    // The chart as printed on one page under its heading, the date of printed in it.
+    std::unique_ptr<framework::PrintedDocument> printout(Background background, const QDateTime& printed);
     // What the last items of every pop-up menu do: the image to the clipboard (as Ctrl+C does), to a PNG
-    // or SVG file, or to the printer.
+    // or SVG file, or to the printer; then, for paper, on white under its heading, to a file or the
+    // printer.
     void copyImage();
     void saveImageAs();
     void printImage();
+    void saveImageForPrint();
+    void printOnWhite();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -63,7 +87,13 @@ private:
     void showPopupMenu(const QPoint& globalPos);
     // The name a saved image or a print job is proposed, from what the chart shows.
     QString documentName() const;
-    void paintBackground(QPainter& painter, const QSizeF& size) const;
+    void print(Background background);
+    // Saves a picture of size as the user chooses: a PNG image of twice its pixels, or an SVG drawing.
+    void savePicture(const QString& title, const QString& proposedName, const QSize& size,
+                     const std::function<void(QPainter&)>& paint);
+    // The heading above the chart on white, across its width, as an image for print carries it.
+    framework::PageHeading imageHeading();
+    void paintBackground(QPainter& painter, const QSizeF& size, Background background) const;
     // The scale the chart is drawn at in size: the view's, less where its title or a legend above the plot
     // would no longer fit across it, never below 1.
     double fittingScale(const QSize& size);
@@ -74,6 +104,7 @@ private:
     void announceChange();
 
     QMenu* popupMenu_ = nullptr;
+    HeadingLines heading_;
     double scale_ = 1;
     // A slider move refills hundreds of points: one update() and one announcement cover them all.
     bool repaintPending_ = false;

@@ -35,6 +35,16 @@ QString messageOf(std::exception_ptr error) {
     }
 }
 
+bool cancelled(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const WorkCancelled&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace
 
 namespace {
@@ -92,6 +102,9 @@ void showErrorBox(const QString& message) {
 }
 
 void reportException(std::exception_ptr error) noexcept {
+    if (cancelled(error)) {
+        return;
+    }
     try {
         showErrorBox(messageOf(error));
     } catch (...) {

@@ -25,6 +25,10 @@ void showErrorBox(const QString& message);
 using ErrorRecorder = std::function<void(const QString& text)>;
 void setErrorRecorder(ErrorRecorder recorder);
 
+// Thrown when the user stops long work with "Annuler": whatever the work had begun is undone as the
+// exception unwinds (a file being written is dropped), and the guard shows nothing, since nothing failed.
+class WorkCancelled {};
+
 void reportException(std::exception_ptr error) noexcept;
 
 template <class Body> void guarded(Body&& body) noexcept {

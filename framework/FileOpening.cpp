@@ -1,6 +1,6 @@
 #include "framework/FileOpening.h"
 
-#include "framework/FileSaving.h"
+#include "framework/Settings.h"
 
 #include <QFileDialog>
 
@@ -15,7 +15,7 @@ QString openFileName(QWidget* parent, const QString& title, const QStringList& n
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters + QStringList{QStringLiteral("Tous les fichiers (*)")});
-    dialog.setDirectory(documentsFolder());
+    dialog.setDirectory(lastFolder());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -1,15 +1,19 @@
 #include "framework/FileSaving.h"
 
+#include "framework/Settings.h"
+
 #include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <algorithm>
+
+#include <unistd.h>
 
 namespace framework {
 
@@ -66,14 +70,62 @@ private:
     bool failed_ = false;
 };
 
+// Qt's dialog reads a name typed with double quotes as a list of names ("a" "b") and would save
+// ab"cd.csv as cd.csv: such a name is taken as typed, in the folder the dialog shows.
+class SaveDialog final : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const QString& title)
+        : QFileDialog(parent, title) {}
+
+    QString chosenPath() const { return typedPath_.isEmpty() ? selectedFiles().value(0) : typedPath_; }
+
+    void accept() override {
+        auto* field = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (field == nullptr || !field->text().contains(QLatin1Char('"'))) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString path = QDir(directory().absolutePath()).absoluteFilePath(field->text());
+        if (QFileInfo(path).isDir()) {
+            setDirectory(path);
+            field->clear();
+            return;
+        }
+        typedPath_ = path;
+        QDialog::accept();
+    }
+
+private:
+    QString typedPath_;
+};
+
+// The longest file name the folder's file system takes, in bytes.
+qsizetype nameLimit(const QString& folder) {
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? qsizetype(limit) : 255;
+}
+
 } // namespace
 
-QString documentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+QString boundedFileName(const QString& folder, const QString& name) {
+    const QString suffix = QFileInfo(name).suffix();
+    const QString end = suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix;
+    QString stem = name.chopped(end.size());
+    const qsizetype room = nameLimit(folder) - QFile::encodeName(end).size();
+    while (!stem.isEmpty() && QFile::encodeName(stem).size() > room) {
+        // One character at a time, both halves of a surrogate pair together.
+        stem.chop(stem.size() > 1 && stem.back().isLowSurrogate() ? 2 : 1);
+    }
+    return stem + end;
 }
 
 void writeFileSafely(const QString& path, const DocumentWriter& writer) {
+    const QFileInfo target(path);
+    // A temporary file renamed over a device or a pipe would replace it with a plain file.
+    if (target.exists() && !target.isFile() && !target.isDir()) {
+        throw FileSaveError(
+            failureMessage(path, QStringLiteral("ce n'est pas un fichier ordinaire")).toStdString());
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         throw FileSaveError(failureMessage(path, file.errorString()).toStdString());
@@ -85,7 +137,9 @@ void writeFileSafely(const QString& path, const DocumentWriter& writer) {
         file.cancelWriting();
         throw;
     }
-    if (checked.failed()) {
+    // The last bytes still wait in the file's buffer, and a commit would not tell that they could not be
+    // written: the file would be renamed over the target cut short.
+    if (checked.failed() || !file.flush()) {
         file.cancelWriting();
         throw FileSaveError(
             failureMessage(path, QStringLiteral("l'écriture s'est arrêtée avant la fin (disque plein ?)"))
@@ -98,11 +152,12 @@ void writeFileSafely(const QString& path, const DocumentWriter& writer) {
 
 QString saveFileAs(QWidget* parent, const QString& title, const QString& proposedName,
                    const QStringList& nameFilters, const DocumentWriter& writer) {
-    QString path = QDir(documentsFolder()).filePath(proposedName);
+    const QString folder = lastFolder();
+    QString path = QDir(folder).filePath(boundedFileName(folder, proposedName));
     for (;;) {
         // Qt's own dialog rather than the desktop's: it speaks the program's language on every desktop,
         // and it stays a window of this program that the keyboard and the tests can reach.
-        QFileDialog dialog(parent, title);
+        SaveDialog dialog(parent, title);
         dialog.setObjectName(QString::fromLatin1(saveDialogName));
         dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -118,10 +173,10 @@ QString saveFileAs(QWidget* parent, const QString& title, const QString& propose
         if (matchingFilter != nameFilters.end()) {
             dialog.selectNameFilter(*matchingFilter);
         }
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty()) {
             return {};
         }
-        path = dialog.selectedFiles().constFirst();
+        path = dialog.chosenPath();
         // A name typed without a suffix takes the one of the file type chosen in the dialog.
         if (QFileInfo(path).suffix().isEmpty()) {
             path += QLatin1Char('.') + suffixOfFilter(dialog.selectedNameFilter());
@@ -131,6 +186,7 @@ QString saveFileAs(QWidget* parent, const QString& title, const QString& propose
         }
     }
     writeFileSafely(path, writer);
+    rememberFolder(QFileInfo(path).absolutePath());
     return path;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// Saving a document the user asked for: a file dialog proposing a name, the usual confirmation before an
-// existing file is replaced, and a write that never leaves half a file behind. Failures are thrown with
-// a French message, so that the handler that asked stops and the error box tells why.
+// Saving a document the user asked for: a file dialog proposing a name in the folder last saved into,
+// the usual confirmation before an existing file is replaced, and a write that never leaves half a file
+// behind. Failures are thrown with a French message, so that the handler that asked stops and the error
+// box tells why.
 
 #include <QString>
 #include <QStringList>
@@ -23,19 +24,21 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Where a document is proposed at first: the user's documents folder, or the home folder when the
-// desktop has none.
-QString documentsFolder();
-
 // Writes path through a temporary file in the same folder that replaces path only once the writer has
-// finished and every byte reached the disk: a failure (read-only folder, full disk, a writer that throws)
-// leaves the former file exactly as it was. Throws FileSaveError with a French message.
+// finished and every byte reached the disk: a failure (read-only folder, full disk, file size limit, a
+// writer that throws, the user's "Annuler") leaves the former file exactly as it was. A path that names
+// something other than a file (a device, a pipe) is refused. Throws FileSaveError with a French message.
 void writeFileSafely(const QString& path, const DocumentWriter& writer);
 
-// Asks where to save, proposing proposedName in the user's documents folder, with nameFilters such as
-// "Fichier CSV (*.csv)"; the suffix of the chosen filter is added to a name typed without one. An
-// existing file is replaced only after the user confirmed it; answering no returns to the dialog.
-// Returns the path written, or an empty string when the user cancelled.
+// name shortened before its suffix to what the file system of folder accepts (a length in bytes of
+// UTF-8), so that a name made from long formulas can still be proposed.
+QString boundedFileName(const QString& folder, const QString& name);
+
+// Asks where to save, proposing proposedName in the folder last saved into, with nameFilters such as
+// "Fichier CSV (*.csv)"; the suffix of the chosen filter is added to a name typed without one. A name
+// typed with double quotes names one file, as typed. An existing file is replaced only after the user
+// confirmed it; answering no returns to the dialog. Returns the path written, or an empty string when
+// the user cancelled.
 QString saveFileAs(QWidget* parent, const QString& title, const QString& proposedName,
                    const QStringList& nameFilters, const DocumentWriter& writer);
 

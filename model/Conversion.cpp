@@ -135,9 +135,6 @@ std::optional<int> parseInteger(std::string_view text) {
 }
 
 std::optional<int> parseGroupedInteger(std::string_view text, const NumberLocale& locale) {
-    if (auto plain = parseInteger(text)) {
-        return plain;
-    }
     static constexpr std::string_view spaces[] = {" ", "\xC2\xA0", "\xE2\x80\xAF"};
     text = trimmed(text);
     std::string digits;
@@ -148,7 +145,13 @@ std::optional<int> parseGroupedInteger(std::string_view text, const NumberLocale
     const std::size_t firstDigit = digits.size();
     pos = takeDigits(text, pos, digits);
     const std::size_t leading = digits.size() - firstDigit;
-    if (leading == 0 || leading > 3) {
+    if (leading == 0) {
+        return std::nullopt;
+    }
+    if (pos == text.size()) {
+        return parseInteger(digits);
+    }
+    if (leading > 3) {
         return std::nullopt;
     }
     while (pos < text.size()) {

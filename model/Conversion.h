@@ -14,8 +14,9 @@ namespace model {
 
 std::optional<double> parseReal(std::string_view text, const NumberLocale& locale);
 std::optional<int> parseInteger(std::string_view text);
-// An integer as an up-down control writes it: digits in groups of three separated by the locale's
-// grouping separator, a plain space, U+00A0 or U+202F ("1 000"); ungrouped digits as parseInteger.
+// An integer as an up-down control writes it: digits, or digits in groups of three separated by the
+// locale's grouping separator, a plain space, U+00A0 or U+202F ("1 000"). Never an exponent: "1e6" is no
+// count.
 std::optional<int> parseGroupedInteger(std::string_view text, const NumberLocale& locale);
 
 // Strict conversions: raise ConversionError with the runtime's message and the text in place of %s.

@@ -39,4 +39,13 @@ QString MainFormData::fileStem() const {
     return reactants.join(QLatin1Char('-'));
 }
 
+QStringList MainFormData::chartHeading(const QString& n1, const QString& n2, const QString& x) const {
+    const auto quantity = [this](int slot, const QString& text) {
+        return QStringLiteral("n(%1) = %2 mol").arg(plainFormula(slot), text.trimmed());
+    };
+    return {equationText(),
+            QStringLiteral("Quantités initiales : %1 ; %2").arg(quantity(1, n1), quantity(2, n2)),
+            QStringLiteral("Avancement : X = %1 mol").arg(x.trimmed())};
+}
+
 } // namespace windows

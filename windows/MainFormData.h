@@ -6,6 +6,7 @@
 #include "model/Advancement.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace windows {
 
@@ -38,6 +39,10 @@ public:
     QString equationText() const;
     // The two reactants without their states, for the names proposed for files: "CuO-C".
     QString fileStem() const;
+    // What a printed chart says it shows: the equation, then the two initial quantities and X as a
+    // window shows them (texts in mol), "Quantités initiales : n(C(s)) = 2,5 mol ; n(O2(g)) = 5 mol" and
+    // "Avancement : X = 1,250 mol".
+    QStringList chartHeading(const QString& n1, const QString& n2, const QString& x) const;
 };
 
 } // namespace windows

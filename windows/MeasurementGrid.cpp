@@ -4,11 +4,15 @@
 #include "framework/ErrorGuard.h"
 #include "framework/FileSaving.h"
 #include "framework/LocaleText.h"
+#include "framework/LongWork.h"
 #include "framework/Menu.h"
+#include "framework/PageHeading.h"
 #include "framework/Printing.h"
 #include "framework/QtColor.h"
 #include "model/NumberFormat.h"
+#include "windows/MeasurementGridAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -18,10 +22,10 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace windows {
 
@@ -37,7 +41,6 @@ constexpr int cellPadding = 12;
 constexpr int csvRowsPerChunk = 10'000;
 
 // The printout, in points.
-constexpr double printTitlePoints = 12;
 constexpr double printTextPoints = 9;
 constexpr double printLineSpacing = 1.35;
 constexpr double printCellPaddingPoints = 8;
@@ -66,6 +69,90 @@ auto widestText(const MeasurementTableModel& model, int column, const Metrics& h
     }
     return width;
 }
+
+// The table on pages of the printer's size: as many rows as a page holds below the heading and the two
+// heading lines of the columns, which every page repeats.
+class MeasurementPrintout final : public framework::PrintedDocument {
+public:
+    MeasurementPrintout(const MeasurementTableModel& model, const QFont& font, const QString& equation,
+                        const QDateTime& printed)
+        : model_(model)
+        , font_(font)
+        , equation_(equation)
+        , printed_(printed) {}
+
+    int layOut(QPaintDevice& device, const QSizeF& area) override {
+        area_ = area;
+        textFont_ = font_;
+        textFont_.setPointSizeF(printTextPoints);
+        headingFont_ = textFont_;
+        headingFont_.setBold(true);
+        const QFontMetricsF textMetrics(textFont_, &device);
+        const QFontMetricsF headingMetrics(headingFont_, &device);
+        line_ = textMetrics.height() * printLineSpacing;
+        padding_ = printCellPaddingPoints * device.logicalDpiY() / 72.0;
+        widths_.clear();
+        for (int column = 0; column < model_.columnCount(); ++column) {
+            widths_.push_back(widestText(model_, column, headingMetrics, textMetrics) + 2 * padding_);
+        }
+        heading_.emplace(QStringList{equation_},
+                         framework::printedLine(QStringLiteral("Tableau des mesures"), printed_), font_,
+                         device.logicalDpiY());
+        const double headings = 2 * line_;
+        rowsPerPage_ = std::max(1, int((area.height() - heading_->height() - headings) / line_));
+        pages_ = std::max(1, (model_.rowCount() + rowsPerPage_ - 1) / rowsPerPage_);
+        return pages_;
+    }
+
+    void paintPage(QPainter& painter, int index) override {
+        heading_->paint(painter, area_.width(), QStringLiteral("page %1 / %2").arg(index + 1).arg(pages_));
+        const double tableTop = heading_->height();
+        const double headingHeight = 2 * line_;
+        const QColor headingFill = framework::toQColor(framework::clPaleYellow);
+        const int first = index * rowsPerPage_;
+        const int rows = std::clamp(model_.rowCount() - first, 0, rowsPerPage_);
+        painter.setPen(Qt::black);
+        double x = 0;
+        for (int column = 0; column < model_.columnCount(); ++column) {
+            const double width = widths_[std::size_t(column)];
+            const auto& heading = model_.headings()[std::size_t(column)];
+            painter.fillRect(QRectF(x, tableTop, width, headingHeight), headingFill);
+            painter.setFont(headingFont_);
+            for (std::size_t part = 0; part < 2; ++part) {
+                painter.drawText(
+                    QRectF(x + padding_, tableTop + double(part) * line_, width - 2 * padding_, line_),
+                    Qt::AlignLeft | Qt::AlignVCenter, heading[part]);
+            }
+            painter.setFont(textFont_);
+            for (int row = 0; row < rows; ++row) {
+                const QRectF cell(x + padding_, tableTop + headingHeight + row * line_, width - 2 * padding_,
+                                  line_);
+                painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
+                                 model_.cellText(first + row, column));
+            }
+            x += width;
+        }
+        const double bottom = tableTop + headingHeight + rows * line_;
+        painter.setPen(QPen(Qt::gray, 0));
+        painter.drawRect(QRectF(0, tableTop, x, bottom - tableTop));
+        painter.drawLine(QPointF(0, tableTop + headingHeight), QPointF(x, tableTop + headingHeight));
+    }
+
+private:
+    const MeasurementTableModel& model_;
+    QFont font_;
+    QString equation_;
+    QDateTime printed_;
+    QSizeF area_;
+    QFont textFont_;
+    QFont headingFont_;
+    double line_ = 0;
+    double padding_ = 0;
+    std::vector<double> widths_;
+    std::optional<framework::PageHeading> heading_;
+    int rowsPerPage_ = 1;
+    int pages_ = 1;
+};
 
 } // namespace
 
@@ -118,7 +205,8 @@ QString MeasurementTableModel::cellText(int row, int column, Grouping grouping) 
 }
 
 QString MeasurementTableModel::linesText(const Block& block, QChar separator, Grouping grouping,
-                                         const std::function<bool(int, int)>& selected) const {
+                                         const std::function<bool(int, int)>& selected,
+                                         const std::function<void(int)>& rowDone) const {
     QString text;
     const auto appendLine = [&](auto cellOf) {
         for (int column = block.left; column <= block.right; ++column) {
@@ -138,6 +226,9 @@ QString MeasurementTableModel::linesText(const Block& block, QChar separator, Gr
         appendLine([&](int column) {
             return !selected || selected(row, column) ? cellText(row, column, grouping) : QString();
         });
+        if (rowDone) {
+            rowDone(row);
+        }
     }
     return text;
 }
@@ -182,6 +273,7 @@ TMeasurementGrid::TMeasurementGrid(QWidget* parent)
     : QTableView(parent)
     , model_(this)
     , menu_(new QMenu(this)) {
+    installMeasurementGridAccessible();
     setModel(&model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -233,19 +325,25 @@ QString TMeasurementGrid::selectionText() const {
     }
     block.headings = block.top == 0 && block.bottom == model_.rowCount() - 1;
     if (selection.size() == 1) {
-        return model_.linesText(block, QLatin1Char('\t'), MeasurementTableModel::Grouping::AsShown);
+        return copiedText(block, {});
     }
-    return model_.linesText(
-        block, QLatin1Char('\t'), MeasurementTableModel::Grouping::AsShown,
-        [&](int row, int column) { return selection.contains(model_.index(row, column)); });
+    return copiedText(block,
+                      [&](int row, int column) { return selection.contains(model_.index(row, column)); });
+}
+
+QString TMeasurementGrid::copiedText(const MeasurementTableModel::Block& block,
+                                     const std::function<bool(int, int)>& selected) const {
+    framework::LongWork work(window(), QStringLiteral("Copie"), QStringLiteral("Copie des mesures…"),
+                             block.bottom - block.top + 1);
+    return model_.linesText(block, QLatin1Char('\t'), MeasurementTableModel::Grouping::AsShown, selected,
+                            [&](int row) { work.advance(row - block.top + 1); });
 }
 
 QString TMeasurementGrid::copyText() const {
     if (selectionModel()->hasSelection()) {
         return selectionText();
     }
-    return model_.linesText({0, model_.rowCount() - 1, 0, model_.columnCount() - 1, true}, QLatin1Char('\t'),
-                            MeasurementTableModel::Grouping::AsShown);
+    return copiedText({0, model_.rowCount() - 1, 0, model_.columnCount() - 1, true}, {});
 }
 
 void TMeasurementGrid::copySelection() const {
@@ -261,13 +359,15 @@ QString TMeasurementGrid::proposedFileName() const {
     return QStringLiteral("mesures-") + fileStem_ + QStringLiteral(".csv");
 }
 
-void TMeasurementGrid::writeCsv(QIODevice& file) const {
+void TMeasurementGrid::writeCsv(QIODevice& file, const std::function<void(int)>& rowDone) const {
     file.write("\xEF\xBB\xBF");
     const int last = model_.rowCount() - 1;
     const int right = model_.columnCount() - 1;
     MeasurementTableModel::Block block{0, std::min(last, csvRowsPerChunk - 1), 0, right, true};
     for (;;) {
-        file.write(model_.linesText(block, QLatin1Char(';'), MeasurementTableModel::Grouping::None).toUtf8());
+        file.write(
+            model_.linesText(block, QLatin1Char(';'), MeasurementTableModel::Grouping::None, {}, rowDone)
+                .toUtf8());
         if (block.bottom >= last) {
             return;
         }
@@ -275,91 +375,40 @@ void TMeasurementGrid::writeCsv(QIODevice& file) const {
     }
 }
 
-void TMeasurementGrid::print(QPainter& painter, QPrinter& printer, const QDateTime& printed) const {
-    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    const double dotsPerPoint = printer.resolution() / 72.0;
-    QFont titleFont = font();
-    titleFont.setPointSizeF(printTitlePoints);
-    titleFont.setBold(true);
-    QFont textFont = font();
-    textFont.setPointSizeF(printTextPoints);
-    QFont headingFont = textFont;
-    headingFont.setBold(true);
-    const QFontMetricsF titleMetrics(titleFont, &printer);
-    const QFontMetricsF textMetrics(textFont, &printer);
-    const QFontMetricsF headingMetrics(headingFont, &printer);
-    const double line = textMetrics.height() * printLineSpacing;
-    const double padding = printCellPaddingPoints * dotsPerPoint;
-
-    std::vector<double> widths;
-    for (int column = 0; column < model_.columnCount(); ++column) {
-        widths.push_back(widestText(model_, column, headingMetrics, textMetrics) + 2 * padding);
-    }
-
-    const double tableTop = titleMetrics.height() + line * 1.5;
-    const double headingHeight = 2 * line;
-    const int rowsPerPage = std::max(1, int((page.height() - tableTop - headingHeight) / line));
-    const int pages = std::max(1, (model_.rowCount() + rowsPerPage - 1) / rowsPerPage);
-    const QLocale locale;
-    const QString date = QStringLiteral("Tableau des mesures, imprimé le %1 à %2")
-                             .arg(locale.toString(printed.date(), QLocale::LongFormat),
-                                  locale.toString(printed.time(), QStringLiteral("HH:mm")));
-    const QColor headingFill = framework::toQColor(framework::clPaleYellow);
-
-    for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
-        if (pageIndex > 0) {
-            printer.newPage();
-        }
-        painter.setPen(Qt::black);
-        painter.setFont(titleFont);
-        painter.drawText(QRectF(0, 0, page.width(), titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                         equation_);
-        painter.setFont(textFont);
-        const QRectF dateLine(0, titleMetrics.height(), page.width(), line);
-        painter.drawText(dateLine, Qt::AlignLeft | Qt::AlignVCenter, date);
-        painter.drawText(dateLine, Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("page %1 / %2").arg(pageIndex + 1).arg(pages));
-
-        const int first = pageIndex * rowsPerPage;
-        const int rows = std::min(rowsPerPage, model_.rowCount() - first);
-        double x = 0;
-        for (int column = 0; column < model_.columnCount(); ++column) {
-            const double width = widths[std::size_t(column)];
-            const auto& heading = model_.headings()[std::size_t(column)];
-            painter.fillRect(QRectF(x, tableTop, width, headingHeight), headingFill);
-            painter.setFont(headingFont);
-            for (std::size_t part = 0; part < 2; ++part) {
-                painter.drawText(
-                    QRectF(x + padding, tableTop + double(part) * line, width - 2 * padding, line),
-                    Qt::AlignLeft | Qt::AlignVCenter, heading[part]);
-            }
-            painter.setFont(textFont);
-            for (int row = 0; row < rows; ++row) {
-                const QRectF cell(x + padding, tableTop + headingHeight + row * line, width - 2 * padding,
-                                  line);
-                painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                                 model_.cellText(first + row, column));
-            }
-            x += width;
-        }
-        const double bottom = tableTop + headingHeight + rows * line;
-        painter.setPen(QPen(Qt::gray, 0));
-        painter.drawRect(QRectF(0, tableTop, x, bottom - tableTop));
-        painter.drawLine(QPointF(0, tableTop + headingHeight), QPointF(x, tableTop + headingHeight));
-    }
+std::unique_ptr<framework::PrintedDocument> TMeasurementGrid::printout(const QDateTime& printed) const {
+    return std::make_unique<MeasurementPrintout>(model_, font(), equation_, printed);
 }
 
 void TMeasurementGrid::saveAs() {
     framework::saveFileAs(window(), QStringLiteral("Enregistrer le tableau des mesures"), proposedFileName(),
-                          {QStringLiteral("Fichier CSV (*.csv)")},
-                          [this](QIODevice& file, const QString&) { writeCsv(file); });
+                          {QStringLiteral("Fichier CSV (*.csv)")}, [this](QIODevice& file, const QString&) {
+                              framework::LongWork work(window(), QStringLiteral("Enregistrement"),
+                                                       QStringLiteral("Enregistrement des mesures…"),
+                                                       model_.rowCount());
+                              writeCsv(file, [&](int row) { work.advance(row + 1); });
+                          });
 }
 
 void TMeasurementGrid::printWithDialog() {
-    framework::printWithDialog(window(), QStringLiteral("mesures-") + fileStem_,
-                               [this](QPainter& painter, QPrinter& printer) {
-                                   print(painter, printer, QDateTime::currentDateTime());
-                               });
+    const auto document = printout(QDateTime::currentDateTime());
+    framework::printWithDialog(window(), QStringLiteral("mesures-") + fileStem_, *document);
+}
+
+void TMeasurementGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    // What the table view tells a screen reader, from the first cell of each change: it would list every
+    // cell of the selection to find that one, millions of them after "Tout sélectionner".
+    if (QAccessible::isActive()) {
+        const auto tell = [this](const QItemSelection& change, QAccessible::Event kind) {
+            if (!change.isEmpty()) {
+                QAccessibleEvent event(this, kind);
+                event.setChild(measurementGridChildIndex(*this, change.front().topLeft()));
+                QAccessible::updateAccessibility(&event);
+            }
+        };
+        tell(selected, QAccessible::SelectionAdd);
+        tell(deselected, QAccessible::SelectionRemove);
+    }
+    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 void TMeasurementGrid::contextMenuEvent(QContextMenuEvent* event) {

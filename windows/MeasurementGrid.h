@@ -3,6 +3,7 @@
 // two heading lines above its columns. Cells can be selected and copied (Ctrl+C) as tab-separated text
 // that pastes into a spreadsheet; its pop-up menu (right click, Menu key, Shift+F10) also saves the table
 // as a CSV file and prints it. The clipboard, the file and the printout read the same model as the grid.
+// Copying, saving and printing a long table show their progress and can be cancelled.
 
 #include "model/NumberLocale.h"
 #include "windows/Measurements.h"
@@ -14,12 +15,15 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QIODevice;
 class QMenu;
-class QPainter;
-class QPrinter;
+
+namespace framework {
+class PrintedDocument;
+}
 
 namespace windows {
 
@@ -44,6 +48,7 @@ public:
 
     // Rows top..bottom (measurement indexes) of columns left..right as lines of cells joined by
     // separator, the two heading lines first when asked. A cell for which selected says no is left blank.
+    // rowDone, when given, is told each row written.
     struct Block {
         int top = 0;
         int bottom = -1;
@@ -52,7 +57,8 @@ public:
         bool headings = false;
     };
     QString linesText(const Block& block, QChar separator, Grouping grouping,
-                      const std::function<bool(int row, int column)>& selected = {}) const;
+                      const std::function<bool(int row, int column)>& selected = {},
+                      const std::function<void(int row)>& rowDone = {}) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -91,10 +97,11 @@ public:
 
     // The whole table as a CSV file a French spreadsheet opens as numbers: UTF-8 with a byte-order mark,
     // ";" between fields, the locale's decimal comma and no grouping inside numbers, the headings first.
-    void writeCsv(QIODevice& file) const;
-    // The whole table on the printer's pages: the equation and the date above, the column headings
-    // repeated on every page. printed is the moment the heading names.
-    void print(QPainter& painter, QPrinter& printer, const QDateTime& printed) const;
+    // rowDone, when given, is told each row written.
+    void writeCsv(QIODevice& file, const std::function<void(int row)>& rowDone = {}) const;
+    // The whole table on pages: the equation and the date above, the column headings repeated on every
+    // page. printed is the moment the heading names. It reads the grid while it prints.
+    std::unique_ptr<framework::PrintedDocument> printout(const QDateTime& printed) const;
 
     QMenu* contextMenu() const { return menu_; }
 
@@ -105,10 +112,14 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
     void saveAs();
     void printWithDialog();
+    // The block's lines as the clipboard takes them, with a progress that can cancel a long copy.
+    QString copiedText(const MeasurementTableModel::Block& block,
+                       const std::function<bool(int row, int column)>& selected) const;
 
     MeasurementTableModel model_;
     QMenu* menu_;

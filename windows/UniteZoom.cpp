@@ -409,6 +409,8 @@ void TFicheZoom::buildMenu() {
 
     for (chart::TChartView* view : {Courbe_1, courbe_2, courbe_11, courbe_22}) {
         view->setPopupMenu(MenuGrapheZoom);
+        // A printed chart names what it shows: the zoom's own quantities and X.
+        view->setHeading([this] { return main_.chartHeading(n1z->text(), n2z->text(), nx->caption()); });
     }
     addWorksheetItems(*MenuGrapheZoom, this, [this] { return worksheetSource(); });
 }

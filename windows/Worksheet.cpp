@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPrinter>
 
 #include <algorithm>
 #include <cmath>
@@ -271,10 +270,7 @@ void Worksheet::paintGraph(QPainter& painter, const QRectF& box) const {
 
 void printWorksheet(QWidget* parent, const WorksheetSource& source, WorksheetKind kind) {
     Worksheet sheet(source, kind);
-    framework::printWithDialog(parent, sheet.documentName(), [&sheet](QPainter& painter, QPrinter& printer) {
-        sheet.layOut(printer, printer.pageRect(QPrinter::DevicePixel).size());
-        sheet.paintPage(painter, 0);
-    });
+    framework::printWithDialog(parent, sheet.documentName(), sheet);
 }
 
 void addWorksheetItems(QMenu& menu, QWidget* parent, std::function<WorksheetSource()> source) {

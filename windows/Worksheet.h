@@ -5,6 +5,7 @@
 // answer away; the corrected sheet fills the table and draws the curves. Both charts' pop-up menus of
 // both windows print it, from what that window holds.
 
+#include "framework/Printing.h"
 #include "model/Advancement.h"
 #include "windows/MainFormData.h"
 #include "windows/StateTable.h"
@@ -48,7 +49,7 @@ struct WorksheetAxes {
 };
 WorksheetAxes worksheetAxes(double n1, double n2, const model::Coefficients& a);
 
-class Worksheet {
+class Worksheet final : public framework::PrintedDocument {
 public:
     // Reads the quantities strictly: a field that holds no number fails here with the conversion's
     // message, before anything is printed.
@@ -60,8 +61,8 @@ public:
 
     // One page, laid out on the printable area of device (in its pixels) and painted with the painter's
     // origin at that area's top left corner.
-    int layOut(QPaintDevice& device, const QSizeF& area);
-    void paintPage(QPainter& painter, int index);
+    int layOut(QPaintDevice& device, const QSizeF& area) override;
+    void paintPage(QPainter& painter, int index) override;
 
 private:
     void paintGraph(QPainter& painter, const QRectF& box) const;

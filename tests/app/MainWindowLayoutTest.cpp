@@ -9,14 +9,20 @@
 #include "chart/TextCache.h"
 #include "controls/FlatButtons.h"
 #include "framework/ErrorGuard.h"
+#include "framework/FileSaving.h"
+#include "framework/Printing.h"
 #include "framework/Timer.h"
+#include "support/Pdf.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <sys/resource.h>
 
 #include <functional>
 
@@ -88,6 +94,40 @@ TEST_F(MainWindowTest, EveryTitleBarShowsExactlyItsCaption) {
               QStringLiteral("Nouvelle Equation"));
     EXPECT_EQ(titleOfModalOpenedBy([] { framework::showErrorBox(QStringLiteral("Essai")); }),
               QStringLiteral("Avancement de la réaction"));
+}
+
+// Under `ulimit -f` the system ends a program that writes beyond the limit: the prepared program fails
+// the write instead, and the saving reports it. Were the signal not ignored, this test would die.
+TEST(ProgramStart, AWriteBeyondAFileSizeLimitFailsAndTheProgramGoesOn) {
+    app::prepareApplication();
+    QTemporaryDir folder;
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit previous = limit;
+    limit.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_THROW(framework::writeFileSafely(
+                     folder.filePath(QStringLiteral("mesures.csv")),
+                     [](QIODevice& file, const QString&) { file.write(QByteArray(100'000, 'x')); }),
+                 framework::FileSaveError);
+    setrlimit(RLIMIT_FSIZE, &previous);
+}
+
+TEST_F(MainWindowTest, APrintedChartNamesTheEquationTheInitialQuantitiesAndX) {
+    clickBox(2);
+    typeInto(1, QStringLiteral("3"));
+    slideTo(50);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("courbes.pdf"));
+    framework::printToPdf(
+        nullptr, pdf, {},
+        *lineChart()->printout(chart::TChartView::Background::White, QDateTime::currentDateTime()));
+    const QString text = testing_support::pdfText(pdf);
+    for (const char* line :
+         {"2 CuO(s) + C(s) → 2 Cu(s) + CO2(g)", "Quantités initiales : n(CuO(s)) = 3 mol ; n(C(s)) = 1 mol",
+          "Avancement : X = 0,5 mol", "Graphique, imprimé le"}) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(line))) << line << "\n" << text.toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, EveryResizeAndActivationSizesTheChartsToTheWindowAsItIsThen) {
@@ -359,7 +399,8 @@ TEST_F(MainWindowTest, TheMenusCarryTheirItemsWithTheFormsChecks) {
         (QStringList{QStringLiteral("0,1"), QStringLiteral("0,2"), QStringLiteral("0,3"),
                      QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1"), QString(),
                      QStringLiteral("Copier l'image"), QStringLiteral("Enregistrer l'image sous…"),
-                     QStringLiteral("Imprimer…"), QString(), QStringLiteral("Imprimer une fiche…"),
+                     QStringLiteral("Imprimer…"), QStringLiteral("Enregistrer l'image pour l'impression…"),
+                     QStringLiteral("Imprimer sur fond blanc…"), QString(), QStringLiteral("Imprimer une fiche…"),
                      QStringLiteral("Imprimer la fiche corrigée…"), QString(),
                      QStringLiteral("Ouvrir une situation…"), QStringLiteral("Enregistrer la situation…")}));
     for (const char* name : {"N01", "N02", "N03", "N04", "N1g", "N012", "N022", "N032", "N042", "N1g2"}) {

@@ -4,13 +4,16 @@
 #include "chart/ChartView.h"
 #include "chart/ChartRenderer.h"
 #include "chart/FormCharts.h"
+#include "framework/Printing.h"
 #include "framework/QtColor.h"
 #include "support/Eventually.h"
+#include "support/Pdf.h"
 #include "support/WidgetTestMain.h"
 
 #include <QAccessible>
 #include <QMenu>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -459,6 +462,43 @@ TEST(ChartViewWidget, ResizingDropsTheBackgroundAndPaintsTheNewSize) {
     EXPECT_EQ(large.pixelColor(2, 0).red(), 255);
     EXPECT_LT(large.pixelColor(2, large.height() - 1).red(), 140);
     EXPECT_NE(small.size(), large.size());
+}
+
+TEST(ChartViewPrint, APrintoutCarriesItsHeadingAndOnWhiteKeepsTheBarsButNotTheGradient) {
+    TChartView view;
+    BarSeries& bars = configureChart1(view);
+    bars.addBar(2.5, "C(s)", teal);
+    view.resize(chartSize);
+    const QStringList heading{QStringLiteral("C(s) + O2(g) → CO2(g)"),
+                              QStringLiteral("Quantités initiales : n(C(s)) = 2,5 mol ; n(O2(g)) = 5 mol"),
+                              QStringLiteral("Avancement : X = 0,000 mol")};
+    view.setHeading([&] { return heading; });
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("graphique.pdf"));
+    framework::printToPdf(
+        nullptr, pdf, {},
+        *view.printout(TChartView::Background::White, QDateTime(QDate(2026, 12, 9), QTime(14, 53))));
+    EXPECT_EQ(testing_support::pdfPages(pdf), 1);
+    const QString printed = testing_support::pdfText(pdf);
+    for (const QString& line :
+         heading + QStringList{QStringLiteral("Graphique, imprimé le mercredi 9 décembre 2026 à 14:53")}) {
+        EXPECT_TRUE(printed.contains(line)) << line.toStdString() << "\n" << printed.toStdString();
+    }
+    const auto painted = [&](TChartView::Background background) {
+        QImage image(chartSize, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&image);
+        view.paintChartOnce(painter, chartSize, background);
+        return image;
+    };
+    const QImage white = painted(TChartView::Background::White);
+    const QImage shown = painted(TChartView::Background::AsShown);
+    const QPoint bottomLeft(1, chartSize.height() - 2);
+    EXPECT_EQ(white.pixel(bottomLeft), qRgb(255, 255, 255));
+    EXPECT_NE(shown.pixel(bottomLeft), qRgb(255, 255, 255)); // the gradient's end
+    TextCache text;
+    const auto bar = ChartRenderer(view, QSizeF(chartSize), text).barFace(0, 0);
+    ASSERT_TRUE(bar.has_value());
+    EXPECT_EQ(white.pixel(bar->center().toPoint()), rgbOf(teal));
 }
 
 TEST(ChartViewWidget, AnAxisOfBillionsStillPaints) {

@@ -112,6 +112,8 @@ TEST(GroupedIntegerConversion, AcceptsWhatAnUpDownWrites) {
     EXPECT_EQ(model::parseGroupedInteger("1000 000", french), std::nullopt);
     EXPECT_EQ(model::parseGroupedInteger("1 000,5", french), std::nullopt);
     EXPECT_EQ(model::parseGroupedInteger(" ", french), std::nullopt);
+    EXPECT_EQ(model::parseGroupedInteger("1e6", french), std::nullopt);
+    EXPECT_EQ(model::parseGroupedInteger(" -25 ", french), -25);
 }
 
 } // namespace

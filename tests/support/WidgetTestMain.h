@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the widget tests. The test main() has already created the QApplication (offscreen
-// platform, French locale, font substitutions) and routes error boxes to ErrorBoxRecorder.
+// platform, French locale, font substitutions, settings kept in a folder of the run) and routes error
+// boxes to ErrorBoxRecorder.
 
 #include <QString>
 #include <QStringList>

@@ -8,20 +8,28 @@
 #include "windows/UniteTableau.h"
 #include "windows/UpDown.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 #include "framework/FileSaving.h"
+#include "framework/LongWork.h"
 #include "framework/Printing.h"
 #include "support/ModalDialogs.h"
+#include "support/Pdf.h"
 
 namespace windows_tests {
 namespace {
@@ -213,6 +221,7 @@ TEST_P(RefusedCount, ShowsItsMessageAndKeepsTheRows) {
 INSTANTIATE_TEST_SUITE_P(Texts, RefusedCount,
                          ::testing::Values(RefusedCase{"Empty", ""}, RefusedCase{"Letters", "dix"},
                                            RefusedCase{"Decimal", "2,5"}, RefusedCase{"BadGroup", "1 00"},
+                                           RefusedCase{"Exponent", "1e6"},
                                            RefusedCase{"AboveAMillion", "1000001", true},
                                            RefusedCase{"FarAboveAMillion", "99999999999", true}),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -268,6 +277,35 @@ TEST_F(TableWindow, CopyingEverythingBringsTheHeadingsAlong) {
                              "\tmoles\tmoles\tmoles\tmoles\n"
                              "1\t0,000\t2,500\t5,000\t0,000\n"
                              "2\t2,500\t0,000\t2,500\t2,500\n"));
+}
+
+TEST_F(TableWindow, SelectingAMillionRowsTellsAScreenReaderRowsNotMillionsOfCells) {
+    auto window = open();
+    validate(*window, QStringLiteral("1000000"));
+    auto* grid = child<windows::TMeasurementGrid>(*window, "Tableau");
+    QAccessible::setActive(true);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->selectedCellCount(), 5'000'000);
+    EXPECT_EQ(table->selectedRowCount(), 1'000'000);
+    EXPECT_EQ(table->selectedRows().back(), 999'999);
+    EXPECT_TRUE(table->isColumnSelected(4));
+    EXPECT_TRUE(table->selectedCells().isEmpty());
+    // A small selection is listed cell by cell, as the cells read.
+    const QRect first = grid->visualRect(grid->model()->index(0, 1));
+    const QRect last = grid->visualRect(grid->model()->index(1, 2));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, last.center());
+    QStringList cells;
+    for (QAccessibleInterface* cell : table->selectedCells()) {
+        cells << cell->text(QAccessible::Name);
+    }
+    EXPECT_EQ(cells, (QStringList{QStringLiteral("0,000"), QStringLiteral("2,500"), QStringLiteral("0,000"),
+                                  QStringLiteral("2,500")}));
+    EXPECT_EQ(table->selectedRowCount(), 0);
+    QAccessible::setActive(false);
 }
 
 TEST_F(TableWindow, EnterInTheCountFieldValidates) {
@@ -355,29 +393,111 @@ TEST_F(TableMenu, SavesACsvFileThatReadsBackAsTheGridsCellsAndFrenchNumbers) {
     EXPECT_EQ(window->cell(2, 2), QStringLiteral("3\u202F000,000")); // the grid groups, the file does not
 }
 
-TEST_F(TableMenu, PrintsAThousandMeasurementsToAPdfWithTheHeadingsOnEveryPage) {
+// Answers the next print dialog: no printer here, so it proposes a PDF file in the folder last saved
+// into; pdf is typed instead, and choose sets the dialog's options.
+void printThroughTheDialog(const QString& pdf, const std::function<void(QPrintDialog*)>& choose) {
+    testing_support::whenModal<QPrintDialog>(
+        QString::fromLatin1(framework::printDialogName), [=](QPrintDialog* d) {
+            auto* edit = d->findChild<QLineEdit*>(QStringLiteral("filename"));
+            EXPECT_TRUE(edit->text().endsWith(QLatin1String("mesures-C-O2.pdf")));
+            edit->selectAll();
+            QTest::keyClicks(edit, pdf);
+            choose(d);
+            d->accept();
+        });
+}
+
+TEST_F(TableMenu, PrintsAThousandMeasurementsToAPdfWithTheHeadingsOnEveryPageOrTheChosenPages) {
     auto window = open();
     validate(*window, QStringLiteral("1000"));
     const QString pdf = folder.filePath(QStringLiteral("mesures.pdf"));
-    // No printer here: the dialog proposes a PDF file in the documents folder; another is typed.
-    testing_support::whenModal<QPrintDialog>(
-        QString::fromLatin1(framework::printDialogName), [&](QPrintDialog* d) {
-            for (QLineEdit* edit : d->findChildren<QLineEdit*>()) {
-                if (edit->text() == d->printer()->outputFileName() &&
-                    edit->text().endsWith(QLatin1String("mesures-C-O2.pdf"))) {
-                    edit->selectAll();
-                    QTest::keyClicks(edit, pdf);
-                }
-            }
-            d->accept();
-        });
+    QString question;
+    testing_support::whenModal<QMessageBox>(QString::fromLatin1(framework::pageCountQuestionName),
+                                            [&](QMessageBox* box) {
+                                                question = box->text();
+                                                box->button(QMessageBox::Yes)->click();
+                                            });
+    printThroughTheDialog(pdf, [](QPrintDialog*) {});
     choose(*window, "Imprimer");
-    QFile file(pdf);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(question, QStringLiteral("L'impression fera 18 pages.\nVoulez-vous vraiment les imprimer ?"));
     // An A4 page holds 56 rows of 9-point text below the title, the date and the two heading lines.
-    EXPECT_EQ(file.readAll().count("/Type /Page\n"), 18);
+    EXPECT_EQ(testing_support::pdfPages(pdf), 18);
+    const QString last = testing_support::pdfText(pdf, 18, 18);
+    for (const char* text : {"C(s) + O2(g) → CO2(g)", "Tableau des mesures, imprimé le", "page 18 / 18",
+                             "n[O2(g)]", "1000", "2,500"}) {
+        EXPECT_TRUE(last.contains(QString::fromUtf8(text))) << text << "\n" << last.toStdString();
+    }
+
+    // Pages 2 and 3 only, numbered as in the whole printout, and without a question.
+    question.clear();
+    printThroughTheDialog(pdf, [](QPrintDialog* d) {
+        d->findChild<QRadioButton*>(QStringLiteral("printRange"))->setChecked(true);
+        d->findChild<QSpinBox*>(QStringLiteral("to"))->setValue(3);
+        d->findChild<QSpinBox*>(QStringLiteral("from"))->setValue(2);
+    });
+    choose(*window, "Imprimer");
+    EXPECT_EQ(testing_support::pdfPages(pdf), 2);
+    EXPECT_TRUE(testing_support::pdfText(pdf, 1, 1).contains(QStringLiteral("page 2 / 18")));
+    EXPECT_TRUE(testing_support::pdfText(pdf, 2, 2).contains(QStringLiteral("page 3 / 18")));
+    EXPECT_TRUE(question.isEmpty());
     EXPECT_TRUE(errorBoxes().isEmpty());
 }
+
+// A command on a million measurements, cancelled at its progress dialog.
+struct CancelCase {
+    const char* name;
+    const char* item;
+};
+
+class CancelledCommand : public TableMenu, public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(CancelledCommand, LeavesNoFileAndTheClipboardAsItWas) {
+    auto window = open();
+    validate(*window, QStringLiteral("1000000"));
+    QApplication::clipboard()->setText(QStringLiteral("avant"));
+    const QString item = QString::fromLatin1(GetParam().item);
+    QString question;
+    if (item == QLatin1String("Imprimer")) {
+        printThroughTheDialog(folder.filePath(QStringLiteral("mesures.pdf")), [](QPrintDialog*) {});
+        testing_support::whenModal<QMessageBox>(QString::fromLatin1(framework::pageCountQuestionName),
+                                                [&](QMessageBox* box) {
+                                                    question = box->text();
+                                                    box->button(QMessageBox::Yes)->click();
+                                                });
+    } else if (item == QLatin1String("EnregistrerSous")) {
+        testing_support::whenModal<QFileDialog>(
+            QString::fromLatin1(framework::saveDialogName), [this](QFileDialog* d) {
+                d->selectFile(folder.filePath(QStringLiteral("mesures.csv")));
+                static_cast<QDialog*>(d)->accept();
+            });
+    } else {
+        // Everything, which the right click on a selected cell keeps.
+        auto* grid = child<windows::TMeasurementGrid>(*window, "Tableau");
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
+    }
+    bool cancelled = false;
+    testing_support::whenModal<QProgressDialog>(QString::fromLatin1(framework::progressDialogName),
+                                                [&](QProgressDialog* progress) {
+                                                    cancelled = true;
+                                                    click(progress->findChild<QPushButton*>());
+                                                });
+    choose(*window, GetParam().item);
+    EXPECT_TRUE(cancelled);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("avant"));
+    EXPECT_TRUE(errorBoxes().isEmpty());
+    if (item == QLatin1String("Imprimer")) {
+        EXPECT_EQ(question, QStringLiteral(
+                                "L'impression fera 17\u202F858 pages.\nVoulez-vous vraiment les imprimer ?"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CancelledCommand,
+                         ::testing::Values(CancelCase{"Print", "Imprimer"},
+                                           CancelCase{"Save", "EnregistrerSous"},
+                                           CancelCase{"Copy", "Copier"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace windows_tests

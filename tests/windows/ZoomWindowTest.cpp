@@ -14,10 +14,12 @@
 #include "controls/MarkupImageList.h"
 #include "controls/markuplabel.h"
 #include "framework/FileSaving.h"
+#include "framework/Printing.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
 #include "framework/TrackBar.h"
 #include "support/ModalDialogs.h"
+#include "support/Pdf.h"
 #include "windows/UniteTableau.h"
 #include "windows/UniteZoom.h"
 
@@ -537,7 +539,7 @@ TEST_F(ZoomWindow, LineSizeFiveWidensAllEightLines) {
 }
 
 // Saves the chart's image through its menu, typing the file's name into the save dialog.
-void saveImage(chart::TChartView* chart, const QString& path) {
+void saveImage(chart::TChartView* chart, const QString& path, const char* item = "EnregistrerImage") {
     testing_support::whenModal<QFileDialog>(
         QString::fromLatin1(framework::saveDialogName), [path](auto* dialog) {
             dialog->setDirectory(QFileInfo(path).absolutePath());
@@ -549,9 +551,8 @@ void saveImage(chart::TChartView* chart, const QString& path) {
     QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, chart->rect().center());
     QMenu* menu = chart->popupMenu();
     ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
-    QTest::mouseClick(
-        menu, Qt::LeftButton, Qt::NoModifier,
-        menu->actionGeometry(menu->findChild<QAction*>(QStringLiteral("EnregistrerImage"))).center());
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                      menu->actionGeometry(menu->findChild<QAction*>(QString::fromLatin1(item))).center());
 }
 
 TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
@@ -563,8 +564,8 @@ TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
     }
     EXPECT_EQ(captions.join(QLatin1Char('|')),
               QStringLiteral("Taille des droites|Echelle de graduations||Copier "
-                             "l'image|Enregistrer l'image sous…|Imprimer…||Imprimer une fiche…|Imprimer la "
-                             "fiche corrigée…"));
+                             "l'image|Enregistrer l'image sous…|Imprimer…|Enregistrer l'image pour l'impression…|"
+                             "Imprimer sur fond blanc…||Imprimer une fiche…|Imprimer la fiche corrigée…"));
 
     // A name typed without a suffix is a PNG image, twice the chart's size.
     QTemporaryDir folder;
@@ -587,11 +588,40 @@ TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_TRUE(texts.contains(QStringLiteral("Etat d'avancement X en mol")));
 
+    // For print: on white, the heading above the chart.
+    saveImage(bars, folder.filePath(QStringLiteral("impression.png")), "EnregistrerImageImpression");
+    const QImage forPrint(folder.filePath(QStringLiteral("impression.png")));
+    EXPECT_EQ(forPrint.width(), bars->width() * 2);
+    EXPECT_GT(forPrint.height(), bars->height() * 2 + 60);
+    EXPECT_EQ(forPrint.pixel(forPrint.width() - 1, forPrint.height() - 1), qRgb(255, 255, 255));
+
     // Ctrl+C on the focused chart.
     lines->setFocus();
     QTest::keyClick(lines, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->image().size(), lines->size() * 2);
     EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+TEST_F(ZoomWindow, APrintedChartNamesTheZoomsOwnQuantitiesAndX) {
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("3"));
+    auto* slider = child<QSlider>(*window, "BarZoom");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_End);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("histogramme.pdf"));
+    framework::printToPdf(
+        nullptr, pdf, {},
+        *chartOf(*window, "Courbe_1")
+             ->printout(chart::TChartView::Background::White, QDateTime::currentDateTime()));
+    const QString text = testing_support::pdfText(pdf);
+    const QString x = child<QLabel>(*window, "nx")->text();
+    EXPECT_FALSE(x.isEmpty());
+    EXPECT_NE(x, QStringLiteral("0"));
+    for (const QString& line : {QStringLiteral("Quantités initiales : n(C(s)) = 3 mol ; n(O2(g)) = "),
+                                QStringLiteral("Avancement : X = %1 mol").arg(x)}) {
+        EXPECT_TRUE(text.contains(line)) << line.toStdString() << "\n" << text.toStdString();
+    }
 }
 
 TEST_F(ZoomWindow, QuitterZoomClosesTheWindow) {
