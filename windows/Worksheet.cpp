@@ -82,7 +82,12 @@ RoundAxis roundAxis(double atLeast) {
     const double decade = std::pow(10.0, std::floor(std::log10(atLeast / mostSteps)));
     const double step = decade * chart::niceMultiple(atLeast / mostSteps / decade);
     // The tolerance keeps an exact multiple (1.0000000001 steps of 0.1) from taking one step more.
-    return {std::ceil(atLeast / step * (1 - 1e-9)) * step, step};
+    const RoundAxis axis{std::ceil(atLeast / step * (1 - 1e-9)) * step, step};
+    // A quantity so small that its tenth is no longer a number leaves the grid as for nothing at all.
+    if (!(step > 0) || !std::isfinite(axis.maximum) || !(axis.maximum / step <= mostSteps)) {
+        return {};
+    }
+    return axis;
 }
 
 WorksheetAxes worksheetAxes(double n1, double n2, const model::Coefficients& a) {

@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AxesCase{"xmax2", 2, 2, {1, 1, 2, 1}, {2.5, 0.5}, {4.5, 0.5}},
                       AxesCase{"copperOxide", 3, 1, {2, 1, 2, 1}, {2, 0.2}, {3.5, 0.5}},
                       AxesCase{"tiny", 0.002, 0.003, {1, 1, 1, 0}, {0.004, 0.0005}, {0.0035, 0.0005}},
-                      AxesCase{"nothing", 0, 0, {1, 1, 1, 0}, {1, 0.2}, {1, 0.2}}),
+                      AxesCase{"nothing", 0, 0, {1, 1, 1, 0}, {1, 0.2}, {1, 0.2}},
+                      AxesCase{"subnormal", 5e-324, 0, {1, 1, 1, 0}, {1, 0.2}, {1, 0.2}}),
     [](const ::testing::TestParamInfo<AxesCase>& info) { return std::string(info.param.name); });
 
 class WorksheetPrint : public WindowTest {
