@@ -124,7 +124,8 @@ inline constexpr std::array<SlotColumn, 4> slotColumns{{
     {{494, 101}, {504, 132}, {504, 160}, {504, 182}, {504, 218}},
     {{588, 100}, {612, 132}, {612, 158}, {612, 182}, {612, 218}},
 }};
-// The right edge of each column's cells (the white border is drawn on it).
+// The left and right edges of each column's cells (the white borders are drawn on them).
+inline constexpr std::array<int, 4> slotCellLeft{246, 350, 454, 558};
 inline constexpr std::array<int, 4> slotCellRight{350, 454, 558, 662};
 inline constexpr int initialQuantityWidth = 65;
 inline constexpr int initialQuantityHeight = 22;

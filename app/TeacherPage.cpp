@@ -147,7 +147,7 @@ TeacherPage::TeacherPage(windows::EquationList& list, QWidget* parent)
 }
 
 std::vector<QWidget*> TeacherPage::tabOrder() const {
-    return {ListeEquations, BtnUtiliser, BtnRenommer, BtnSupprimer, BtnNouvelleEquation,
+    return {ListeEquations, BtnUtiliser, BtnRenommer,        BtnSupprimer,           BtnNouvelleEquation,
             BtnImporter,    BtnExporter, BtnOuvrirSituation, BtnEnregistrerSituation};
 }
 
@@ -155,12 +155,11 @@ void TeacherPage::refresh() {
     const int current = ListeEquations->currentRow();
     ListeEquations->clear();
     for (const windows::KeptEquation& kept : list_.equations()) {
-        auto* item = new QListWidgetItem(kept.listedName(), ListeEquations);
+        // A named equation shows its name and its text.
+        auto* item = new QListWidgetItem(
+            kept.title.isEmpty() ? kept.text : QStringLiteral("%1 — %2").arg(kept.title, kept.text),
+            ListeEquations);
         item->setToolTip(kept.text);
-        if (!kept.title.isEmpty()) {
-            // The list reads the name; a screen reader hears the equation too.
-            item->setData(Qt::AccessibleDescriptionRole, kept.text);
-        }
     }
     if (ListeEquations->count() > 0) {
         ListeEquations->setCurrentRow(std::clamp(current, 0, ListeEquations->count() - 1));

@@ -339,6 +339,8 @@ private:
     void writeSpecies(int slot, const model::SpeciesSlot& species);
     void showFinalRow(double x, const model::Quantities& q, StateWriter writer);
     void keepHeadInCell(int slot);
+    void placeEquationSides();
+    void showQuantity(int slot, const QString& text);
     bool slot4Present() const;
     windows::EquationList& teachersList() { return *teachersList_; }
 

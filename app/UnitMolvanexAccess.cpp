@@ -50,11 +50,11 @@ void TFiche_molvanex::buildKeyboardAccess() {
         focusMark_->watch(view);
     }
 
-    std::vector<QWidget*> order{BevelCheck1,  BevelCheck2,  BevelCheck3,  BevelCheck4,       BevelCheck5,
-                                BevelCheck6,  BevelCheck7,  MaskEdit11i,  MaskEdit22i,       BtnInitialisation,
-                                GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,      FlatButton3,
-                                btnpropos,    FlatButton2,  FlatButton1,  Chart1,            Chart2,
-                                PageControl1->tabBar()};
+    std::vector<QWidget*> order{
+        BevelCheck1,  BevelCheck2,  BevelCheck3,           BevelCheck4,       BevelCheck5,  BevelCheck6,
+        BevelCheck7,  MaskEdit11i,  MaskEdit22i,           BtnInitialisation, GlyphButton1, GlyphButton4,
+        GlyphButton2, BarEvolution, FlatButton3,           btnpropos,         FlatButton2,  FlatButton1,
+        Chart1,       Chart2,       PageControl1->tabBar()};
     const std::vector<QWidget*> teachers = TabEquations->tabOrder();
     order.insert(order.end(), teachers.begin(), teachers.end());
     for (std::size_t i = 1; i < order.size(); ++i) {

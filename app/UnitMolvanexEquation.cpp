@@ -17,6 +17,8 @@
 #include "model/StateExpressions.h"
 #include "windows/TeacherFiles.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 // Choosing and loading an equation, and the state table's initial row, expressions and final row.
@@ -29,6 +31,28 @@ namespace {
 
 using framework::fromQ;
 using framework::toQ;
+
+// Room kept between a text and its cell's border, and around a field's text.
+constexpr int cellPadding = 3;
+constexpr int fieldTextMargin = 6;
+
+// A value or an expression of a column shows its whole text: its field grows past the designed width up
+// to the cell's right border, then its font shrinks (an auto-sized label only needs the font).
+void fitInCell(QWidget* widget, const QString& text, const layout::FontSpec& design, int designWidth,
+               int slot) {
+    const int room = layout::slotCellRight.at(std::size_t(slot - 1)) - widget->x() - cellPadding;
+    const QFont font = fittedFont(design, text, room - fieldTextMargin);
+    if (widget->font() != font) {
+        widget->setFont(font);
+    }
+    if (designWidth > 0) {
+        const int needed = QFontMetrics(font).horizontalAdvance(text) + fieldTextMargin;
+        const int width = std::clamp(needed, designWidth, std::max(designWidth, room));
+        if (widget->width() != width) {
+            widget->resize(width, widget->height());
+        }
+    }
+}
 
 using Handler = void (TFiche_molvanex::*)();
 constexpr std::array<Handler, 7> presetLoaders{
@@ -126,26 +150,27 @@ void TFiche_molvanex::loadEquation(const model::Equation& equation, const QStrin
     for (int slot = 1; slot <= 2; ++slot) {
         writeSpecies(slot, equation.slots[std::size_t(slot - 1)]);
         const QString& quantity = quantities[std::size_t(slot - 1)];
-        showValue(slotColumn(slot).quantity, quantity);
+        showQuantity(slot, quantity);
         slotColumn(slot).initialField->setText(quantity);
     }
     setMarkup(Reactifs, toQ(equation.reactantsSide));
 
     writeSpecies(3, equation.slots[2]);
-    showValue(MaskEdit33, QStringLiteral("0"));
+    showQuantity(3, QStringLiteral("0"));
     const bool fourthSpecies = equation.slot4Present();
     if (fourthSpecies) {
         writeSpecies(4, equation.slots[3]);
-        showValue(MaskEdit44, QStringLiteral("0"));
+        showQuantity(4, QStringLiteral("0"));
     } else {
         // An absent fourth species keeps its column head's hint: it is never shown.
         ST4->setCaption(QString());
         setMarkup(ST44, QString());
         keepHeadInCell(4);
         MaskEdit4->setText(QString());
-        showValue(MaskEdit44, QString());
+        showQuantity(4, QString());
     }
     setMarkup(Produits, toQ(equation.productsSide));
+    placeEquationSides();
 
     showValue(MaskEditX, QStringLiteral("0"));
     setMarkup(STX, QString());
@@ -190,8 +215,8 @@ void TFiche_molvanex::writeSpecies(int slot, const model::SpeciesSlot& species) 
 void TFiche_molvanex::initialise_graphe() {
     const double n1 = MaskEdit11i->value();
     const double n2 = MaskEdit22i->value();
-    showValue(MaskEdit11, framework::textF3(n1));
-    showValue(MaskEdit22, framework::textF3(n2));
+    showQuantity(1, framework::textF3(n1));
+    showQuantity(2, framework::textF3(n2));
     fillBars({n1, n2, 0, 0});
 }
 
@@ -211,6 +236,24 @@ void TFiche_molvanex::TableauCreate() {
     } else {
         STEquation4->hide();
     }
+    // An expression is centred where it was designed: its font shrinks to keep it inside the cell.
+    for (int slot = 1; slot <= 4; ++slot) {
+        framework::TStaticText* expression = slotColumn(slot).expression;
+        const int centre = expression->geometry().center().x();
+        const int halfRoom = std::min(centre - layout::slotCellLeft.at(std::size_t(slot - 1)),
+                                      layout::slotCellRight.at(std::size_t(slot - 1)) - centre) -
+                             cellPadding;
+        const QFont font = fittedFont(layout::valueFont, expression->caption(), 2 * halfRoom);
+        if (expression->font() != font) {
+            expression->setFont(font);
+        }
+    }
+}
+
+void TFiche_molvanex::showQuantity(int slot, const QString& text) {
+    framework::TEdit* quantity = slotColumn(slot).quantity;
+    showValue(quantity, text);
+    fitInCell(quantity, text, layout::valueFont, layout::quantityWidth, slot);
 }
 
 void TFiche_molvanex::MaskEdit11iChange() {
@@ -261,15 +304,49 @@ void TFiche_molvanex::showFinalRow(double x, const model::Quantities& q, StateWr
         STFinal4->setCaption(writer == StateWriter::Simulation ? framework::textG15(q.q4)
                                                                : framework::textF3(q.q4));
     }
+    for (int slot = 1; slot <= 4; ++slot) {
+        framework::TStaticText* final = slotColumn(slot).final;
+        fitInCell(final, final->caption(), layout::boldValueFont, 0, slot);
+    }
 }
 
 // A long formula ("CH3COOH(aq)") would run over its cell's right border from the designed position:
-// it is moved left just enough to stay inside.
+// it is moved left just enough to stay inside. A formula wider than the cell goes on two lines, and
+// shrinks if it must.
 void TFiche_molvanex::keepHeadInCell(int slot) {
     controls::TMarkupLabel* head = slotColumn(slot).head;
+    const int right = layout::slotCellRight.at(std::size_t(slot - 1));
+    const int room = right - layout::slotCellLeft.at(std::size_t(slot - 1)) - 2 * cellPadding;
+    head->setSurfaceFont(surfaceFontOf(layout::valueFont, layout::tableTextColor));
+    if (head->width() > room && head->htmlLines().size() == 1) {
+        setMarkup(head, brokenFormula(head->htmlLines().constFirst()));
+    }
+    fitMarkupLabel(head, layout::valueFont, layout::tableTextColor, room);
     const layout::Place designed = layout::slotColumns.at(std::size_t(slot - 1)).head;
-    const int inside = layout::slotCellRight.at(std::size_t(slot - 1)) - head->width();
-    head->move(std::min(designed.left, inside), designed.top);
+    // Two lines start higher, to stay clear of the initial quantity below.
+    const bool broken = head->htmlLines().join(QString()).contains(QLatin1String("<BR>"));
+    head->move(std::min(designed.left, right - head->width()),
+               broken ? layout::tableBackground.top + cellPadding : designed.top);
+}
+
+// The seven equations' sides are spaced out to sit in the band as drawn. A teacher's equation, whose
+// sides are not, is centred on each side of the arrow, and shrinks when it would reach the arrow or the
+// band's end.
+void TFiche_molvanex::placeEquationSides() {
+    const int reactantsRoom = layout::equationArrow.left - layout::reactantsSide.left;
+    const int productsRoom =
+        layout::equationBand.left + layout::equationBand.width - cellPadding - layout::productsSide.left;
+    const auto place = [this](controls::TMarkupLabel* side, const layout::Place& designed, int room) {
+        if (!teachersEquation_) {
+            side->setSurfaceFont(surfaceFontOf(layout::equationFont, layout::tableTextColor));
+            side->move(designed.left, designed.top);
+            return;
+        }
+        fitMarkupLabel(side, layout::equationFont, layout::tableTextColor, room);
+        side->move(designed.left + std::max(0, room - side->width()) / 2, designed.top);
+    };
+    place(Reactifs, layout::reactantsSide, reactantsRoom);
+    place(Produits, layout::productsSide, productsRoom);
 }
 
 bool TFiche_molvanex::slot4Present() const {

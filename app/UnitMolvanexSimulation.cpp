@@ -66,17 +66,17 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
     const bool simulation = writer == StateWriter::Simulation;
     const QString fourthQuantity = coefficientText(4).isEmpty() ? QString() : framework::textF3(q.q4);
 
-    showValue(MaskEdit11, framework::textF3(q.q1));
-    showValue(MaskEdit22, framework::textF3(q.q2));
-    showValue(MaskEdit33, framework::textF3(q.q3));
+    showQuantity(1, framework::textF3(q.q1));
+    showQuantity(2, framework::textF3(q.q2));
+    showQuantity(3, framework::textF3(q.q3));
     if (!simulation) {
-        showValue(MaskEdit44, fourthQuantity);
+        showQuantity(4, fourthQuantity);
     }
     showValue(MaskEditX, simulation ? framework::textF3(x) : framework::textG15(x));
 
     showFinalRow(x, q, writer);
     if (simulation) {
-        showValue(MaskEdit44, fourthQuantity);
+        showQuantity(4, fourthQuantity);
     }
 
     fillBars(q);

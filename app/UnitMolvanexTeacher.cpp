@@ -5,10 +5,12 @@
 #include "controls/FloatSpinEdit.h"
 #include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
+#include "framework/ErrorGuard.h"
 #include "framework/FileOpening.h"
 #include "framework/FileSaving.h"
 #include "framework/LocaleText.h"
 #include "framework/Menu.h"
+#include "framework/StaticText.h"
 #include "framework/TrackBar.h"
 #include "model/Advancement.h"
 #include "windows/EquationList.h"
@@ -43,6 +45,10 @@ void TFiche_molvanex::buildTeacherPage() {
     TabEquations->OnNewEquation = [this] { GlyphButton3Click(); };
     TabEquations->OnOpenSituation = [this] { OuvrirSituationClick(); };
     TabEquations->OnSaveSituation = [this] { EnregistrerSituationClick(); };
+    // "Etat initial (mol)" belongs to the window and is drawn over the first page: it goes with it.
+    connect(PageControl1, &QTabWidget::currentChanged, this, framework::guard([this] {
+                StaticText4->setVisible(PageControl1->currentWidget() == TabSheet1);
+            }));
 }
 
 // After the items every chart menu ends with.

@@ -263,7 +263,8 @@ ChartRenderer::AxisLayout ChartRenderer::valueAxis(const Axis& axis, bool vertic
 void ChartRenderer::layOut(const QSizeF& size) {
     titleFont_ = &text_.font(chart_.title().font());
     leftLabelsFont_ = &text_.font(chart_.leftAxis().labelsFont());
-    bottomLabelsFont_ = &text_.font(chart_.bottomAxis().labelsFont());
+    bottomLabelsChartFont_ = chart_.bottomAxis().labelsFont();
+    bottomLabelsFont_ = &text_.font(bottomLabelsChartFont_);
     leftTitleFont_ = &text_.font(chart_.leftAxis().title().font());
     bottomTitleFont_ = &text_.font(chart_.bottomAxis().title().font());
     legendFont_ = &text_.font(ChartFont{});
@@ -382,11 +383,35 @@ void ChartRenderer::layOut(const QSizeF& size) {
         bottom_ = valueAxis(chart_.bottomAxis(), false, std::max(1.0, free.width()), *bottomLabelsFont_);
     }
     plot_ = QRectF(free.topLeft(), QSizeF(std::max(1.0, free.width()), plotHeight));
+    if (categories_) {
+        fitCategoryNames();
+    }
     if (legend_ && chart_.legend().alignment() == LegendAlignment::Right) {
         legend_->moveTop(plot_.center().y() - depthDy_ / 2 - legend_->height() / 2);
         legend_->moveLeft(std::max(plot_.right() + depthDx_ + blockGap, legend_->left()));
     }
     placeMarks(size);
+}
+
+// The names under the bars share one size, the labels' own unless the widest would reach its neighbours:
+// a long formula then shrinks rather than go unnamed.
+void ChartRenderer::fitCategoryNames() {
+    constexpr int smallestPixels = 7;
+    const Series& named = chart_.series(categorySeries_);
+    const double room = plot_.width() / categoryCount() - labelGap;
+    ChartFont& font = bottomLabelsChartFont_;
+    const auto widest = [&] {
+        const Metrics m{text_, *bottomLabelsFont_};
+        double width = 0;
+        for (int i = 0; i < named.count(); ++i) {
+            width = std::max(width, m.horizontalAdvance(toQString(named.pointLabel(i))));
+        }
+        return width;
+    };
+    while (font.pixelSize > smallestPixels && widest() > room) {
+        --font.pixelSize;
+        bottomLabelsFont_ = &text_.font(font);
+    }
 }
 
 double ChartRenderer::widthNeeded() const {
@@ -580,7 +605,7 @@ ChartRenderer::Scenery ChartRenderer::scenery() const {
     s.leftVisible = chart_.leftAxis().visible();
     s.bottomVisible = chart_.bottomAxis().visible();
     s.leftLabelsFont = chart_.leftAxis().labelsFont();
-    s.bottomLabelsFont = chart_.bottomAxis().labelsFont();
+    s.bottomLabelsFont = bottomLabelsChartFont_;
     s.leftCaption = chart_.leftAxis().title().caption();
     s.bottomCaption = chart_.bottomAxis().title().caption();
     s.leftTitleFont = chart_.leftAxis().title().font();

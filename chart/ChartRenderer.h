@@ -132,6 +132,7 @@ private:
     void paintLegend(QPainter& p) const;
     void paintSeries(QPainter& p) const;
     void placeMarks(const QSizeF& size);
+    void fitCategoryNames();
     std::optional<MarkPlace> markPlace(const Mark& mark, const QSizeF& size) const;
     double leftTitleX() const;
     double bottomTitleTop() const;
@@ -144,6 +145,7 @@ private:
     const QFont* titleFont_ = nullptr;
     const QFont* leftLabelsFont_ = nullptr;
     const QFont* bottomLabelsFont_ = nullptr;
+    ChartFont bottomLabelsChartFont_; // the axis's, or smaller for long category names
     const QFont* leftTitleFont_ = nullptr;
     const QFont* bottomTitleFont_ = nullptr;
     const QFont* legendFont_ = nullptr;

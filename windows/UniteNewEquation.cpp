@@ -423,6 +423,7 @@ bool TFicheNouvelleEquation::fillGroups(const model::Equation& record) {
         }
         if (changes || !ownMarkup) {
             fields.markup->setText(markup);
+            fields.markup->setCursorPosition(0);
         }
         fields.plain->setText(plain);
         fields.coefficient->setText(species.present() ? framework::toQ(species.coefficient)

@@ -40,13 +40,20 @@ protected:
 };
 
 TEST_F(KeyboardAccessTest, TabFollowsTheReadingOrderAndTakesTheRowOfEquationsOnce) {
-    const QStringList order{QStringLiteral("BevelCheck1"),  QStringLiteral("MaskEdit11i"),
-                            QStringLiteral("MaskEdit22i"),  QStringLiteral("BtnInitialisation"),
-                            QStringLiteral("GlyphButton1"), QStringLiteral("GlyphButton4"),
-                            QStringLiteral("GlyphButton2"), QStringLiteral("BarEvolution"),
-                            QStringLiteral("FlatButton3"),  QStringLiteral("btnpropos"),
-                            QStringLiteral("FlatButton2"),  QStringLiteral("FlatButton1"),
-                            QStringLiteral("Chart1"),       QStringLiteral("Chart2"),
+    const QStringList order{QStringLiteral("BevelCheck1"),
+                            QStringLiteral("MaskEdit11i"),
+                            QStringLiteral("MaskEdit22i"),
+                            QStringLiteral("BtnInitialisation"),
+                            QStringLiteral("GlyphButton1"),
+                            QStringLiteral("GlyphButton4"),
+                            QStringLiteral("GlyphButton2"),
+                            QStringLiteral("BarEvolution"),
+                            QStringLiteral("FlatButton3"),
+                            QStringLiteral("btnpropos"),
+                            QStringLiteral("FlatButton2"),
+                            QStringLiteral("FlatButton1"),
+                            QStringLiteral("Chart1"),
+                            QStringLiteral("Chart2"),
                             QStringLiteral("qt_tabwidget_tabbar")};
     EXPECT_EQ(tabStopsFrom(box(1)), order);
 

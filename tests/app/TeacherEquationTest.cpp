@@ -4,7 +4,10 @@
 
 #include "MainWindowFixture.h"
 
+#include "app/MainLayout.h"
 #include "app/TeacherPage.h"
+#include "chart/ChartRenderer.h"
+#include "chart/TextCache.h"
 #include "controls/GlyphBtn.h"
 #include "framework/Edit.h"
 #include "framework/FileOpening.h"
@@ -13,12 +16,15 @@
 #include "support/Eventually.h"
 #include "support/ModalDialogs.h"
 #include "windows/EquationList.h"
+#include "windows/TeacherFiles.h"
 #include "windows/UniteNewEquation.h"
 
 #include <QAbstractButton>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
@@ -113,13 +119,14 @@ TEST_F(TeacherEquations, TypedCheckedKeptAndUsedThenFoundAfterARestartRenamedAnd
     ASSERT_EQ(list()->count(), 1);
     EXPECT_EQ(list()->item(0)->text(), QStringLiteral("Ag^+(aq) + Cl^-(aq) -> AgCl(s)"));
     window().PageControl1->setCurrentWidget(page());
+    EXPECT_FALSE(visible("StaticText4")) << "the first page's title stays on its page";
     testing_support::whenModal<QInputDialog>(QStringLiteral("RenameEquation"), [](QInputDialog* dialog) {
         dialog->setTextValue(QStringLiteral("Précipitation"));
         dialog->accept();
     });
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_F2);
-    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("Précipitation"));
+    EXPECT_EQ(list()->item(0)->text(), QStringLiteral("Précipitation — Ag^+(aq) + Cl^-(aq) -> AgCl(s)"));
     testing_support::whenModal<QMessageBox>(QStringLiteral("RemoveEquation"),
                                             [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     press(child<QWidget>("BtnSupprimer"));
@@ -215,6 +222,85 @@ TEST_F(TeacherEquations, TheProgramStartedWithASituationOpensIt) {
     EXPECT_TRUE(start(R"j({"format": "molvanex-situation", "version": 7})j")
                     .contains(QStringLiteral("equation C(s) + O2(g) -> CO2(g)\n")))
         << "a newer file is refused and the program starts as usual";
+}
+
+} // namespace
+} // namespace app_testing
+
+namespace app_testing {
+namespace {
+
+// Long formulas and large values of a teacher's equation stay whole: every head, value and expression
+// inside its cell, the two sides on either side of the arrow, every bar named under its bar.
+class LongFormulas : public TeacherEquations, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LongFormulas, StayWholeInTheTableTheBandAndTheBarChart) {
+    window().useTeachersEquation(windows::chooseEquation(QString::fromUtf8(GetParam())));
+    typeInto(1, QStringLiteral("49,95"));
+    typeInto(2, QStringLiteral("49,95"));
+    slideTo(100);
+    // A field or label lies inside its cell, and so does the text of a centred label.
+    const auto extent = [](QWidget* widget) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label == nullptr || !(label->alignment() & Qt::AlignHCenter)) {
+            return std::pair{widget->x(), widget->geometry().right()};
+        }
+        const int half = QFontMetrics(label->font()).horizontalAdvance(label->text()) / 2;
+        return std::pair{widget->geometry().center().x() - half, widget->geometry().center().x() + half};
+    };
+    for (int slot = 1; slot <= 4; ++slot) {
+        const int left = app::layout::slotCellLeft[std::size_t(slot - 1)];
+        const int right = app::layout::slotCellRight[std::size_t(slot - 1)];
+        const std::array<const char*, 4> heads{"ST111", "ST222", "ST33", "ST44"};
+        for (const QString& name :
+             {QString::fromLatin1(heads[std::size_t(slot - 1)]), QStringLiteral("MaskEdit%1%1").arg(slot),
+              QStringLiteral("STFinal%1").arg(slot), QStringLiteral("STEquation%1").arg(slot)}) {
+            QWidget* widget = child<QWidget>(name);
+            const auto [from, to] = extent(widget);
+            EXPECT_TRUE(widget->isHidden() || (from >= left && to < right))
+                << name.toStdString() << " at " << from << ".." << to;
+            if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+                EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->text()), field->width())
+                    << name.toStdString();
+            }
+        }
+    }
+    const QRect arrow = child<QWidget>("StaticText11")->geometry();
+    EXPECT_LE(child<QWidget>("Reactifs")->geometry().right(), arrow.left());
+    EXPECT_GE(child<QWidget>("Produits")->x(), arrow.right());
+    EXPECT_LE(child<QWidget>("Produits")->geometry().right(), child<QWidget>("Shape3")->geometry().right());
+
+    chart::TextCache text;
+    const chart::ChartRenderer renderer(*barChart(), QSizeF(barChart()->size()), text);
+    const QFont& names = text.font(renderer.scenery().bottomLabelsFont);
+    for (const std::string& label : barLabels()) {
+        EXPECT_LE(text.width(names, QString::fromStdString(label)), renderer.scenery().plot.width() / 4)
+            << label;
+    }
+    EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('\n')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(TeacherEquations, LongFormulas,
+                         ::testing::Values("C12H22O11(aq) + 12 O2(g) -> 12 CO2(g) + 11 H2O(l)",
+                                           "Ca3(PO4)2(s) + 6 HNO3(aq) -> 3 Ca(NO3)2(aq) + 2 H3PO4(aq)",
+                                           "2 CH3(CH2)6CH3(l) + 25 O2(g) = 16 CO2(g) + 18 H2O(g)"));
+
+} // namespace
+} // namespace app_testing
+
+namespace app_testing {
+namespace {
+
+TEST_F(TeacherEquations, AFormulaWiderThanItsCellGoesOnTwoLinesInside) {
+    window().useTeachersEquation(windows::chooseEquation(
+        QStringLiteral("2 CH3CH2CH2CH2CH2CH2CH2CH3(l) + 25 O2(g) = 16 CO2(g) + 18 H2O(g)")));
+    auto* head = child<controls::TMarkupLabel>("ST111");
+    EXPECT_EQ(head->htmlLines(),
+              QStringList{QStringLiteral("CH<sub>3</sub>CH<sub>2</sub>CH<sub>2</sub>CH<sub>2</sub><BR>"
+                                         "CH<sub>2</sub>CH<sub>2</sub>CH<sub>2</sub>CH<sub>3</sub>(l)")});
+    EXPECT_GE(head->x(), app::layout::slotCellLeft[0]);
+    EXPECT_LT(head->geometry().right(), app::layout::slotCellRight[0]);
+    EXPECT_LT(head->geometry().bottom(), field(1)->y()) << "above the initial quantity";
 }
 
 } // namespace
