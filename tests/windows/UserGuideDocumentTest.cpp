@@ -56,7 +56,7 @@ TEST(UserGuideDocument, EveryLinkOfTheContentsLeadsToASection) {
         EXPECT_TRUE(ids.contains(match.captured(1))) << match.captured(1).toStdString();
         ++links;
     }
-    EXPECT_EQ(links, 11);
+    EXPECT_EQ(links, 12);
 }
 
 } // namespace
