@@ -43,7 +43,9 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Description || kind == QAccessible::Value) {
-            return framework::toQ(static_cast<TChartView*>(widget())->summary());
+            auto* view = static_cast<TChartView*>(widget());
+            view->summaryRead();
+            return framework::toQ(view->summary());
         }
         return QAccessibleWidget::text(kind);
     }
@@ -206,8 +208,7 @@ void TChartView::chartChanged() {
 
 void TChartView::announceChange() {
     announcementPending_ = false;
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+    summaryNotice_.changed(this, QAccessible::DescriptionChanged);
 }
 
 TChartView::BackgroundKey TChartView::backgroundKey(const QSize& size, qreal devicePixelRatio) const {

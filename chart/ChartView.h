@@ -8,6 +8,7 @@
 #include "chart/ChartModel.h"
 #include "chart/ChartRenderer.h"
 #include "chart/TextCache.h"
+#include "framework/ChangeNotice.h"
 #include "framework/PictureCache.h"
 
 #include <QDateTime>
@@ -75,6 +76,9 @@ public:
     void saveImageForPrint();
     void printOnWhite();
 
+    // A screen reader has just been given the summary.
+    void summaryRead() const { summaryNotice_.read(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -105,6 +109,7 @@ private:
 
     QMenu* popupMenu_ = nullptr;
     HeadingLines heading_;
+    framework::ChangeNotice summaryNotice_;
     double scale_ = 1;
     // A slider move refills hundreds of points: one update() and one announcement cover them all.
     bool repaintPending_ = false;

@@ -1,10 +1,12 @@
 // What a screen reader learns of the program's controls: the check box reads as a check box with its
-// state, the buttons as push buttons that can be pressed. The float spin edit is a QLineEdit and keeps
-// Qt's own description of an editable text, its value being the text.
+// state, the buttons as push buttons that can be pressed, the float spin edit as a spin field whose
+// value is its number and whose text is what it shows ("2,5"), which a screen reader speaks as it
+// changes.
 
 #include "controls/BevelCheck.h"
 #include "controls/ControlSupport.h"
 #include "controls/FlatButtons.h"
+#include "controls/FloatSpinEdit.h"
 #include "controls/GlyphBtn.h"
 #include "controls/Spin.h"
 #include "framework/ErrorGuard.h"
@@ -104,6 +106,89 @@ private:
     TBevelCheck* check_;
 };
 
+class FloatSpinAccessible final : public QAccessibleWidget,
+                                  public QAccessibleValueInterface,
+                                  public QAccessibleTextInterface {
+public:
+    explicit FloatSpinAccessible(TFloatSpinEdit* edit)
+        : QAccessibleWidget(edit, QAccessible::SpinBox)
+        , edit_(edit) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        switch (type) {
+        case QAccessible::ValueInterface:
+            return static_cast<QAccessibleValueInterface*>(this);
+        case QAccessible::TextInterface:
+            return static_cast<QAccessibleTextInterface*>(this);
+        default:
+            return QAccessibleWidget::interface_cast(type);
+        }
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? edit_->text() : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = !edit_->isReadOnly();
+        s.readOnly = edit_->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+
+    // The value, its bounds (none when they are equal) and its step.
+    QVariant currentValue() const override { return edit_->value(); }
+    void setCurrentValue(const QVariant& value) override {
+        framework::guarded([&] { edit_->setValue(value.toDouble()); });
+    }
+    QVariant maximumValue() const override { return edit_->maxValue(); }
+    QVariant minimumValue() const override { return edit_->minValue(); }
+    QVariant minimumStepSize() const override { return edit_->increment(); }
+
+    // The text as the field shows it, with its caret and its selection.
+    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex == 0 && edit_->hasSelectedText()) {
+            *startOffset = edit_->selectionStart();
+            *endOffset = *startOffset + edit_->selectionLength();
+        }
+    }
+    int selectionCount() const override { return edit_->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override {
+        edit_->setSelection(startOffset, endOffset - startOffset);
+    }
+    void removeSelection(int) override { edit_->deselect(); }
+    void setSelection(int, int startOffset, int endOffset) override {
+        edit_->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return edit_->cursorPosition(); }
+    void setCursorPosition(int position) override { edit_->setCursorPosition(position); }
+    QString text(int startOffset, int endOffset) const override {
+        return edit_->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(edit_->text().size()); }
+    QRect characterRect(int offset) const override {
+        const QString shown = edit_->text();
+        const QFontMetrics metrics = edit_->fontMetrics();
+        const int left = edit_->contentsRect().left() + edit_->textMargins().left() +
+                         metrics.horizontalAdvance(shown.left(offset));
+        const int width = offset < shown.size() ? metrics.horizontalAdvance(shown.at(offset)) : 0;
+        const int top = (edit_->height() - metrics.height()) / 2;
+        return {edit_->mapToGlobal(QPoint(left, top)), QSize(width, metrics.height())};
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return edit_->cursorPositionAt(edit_->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    TFloatSpinEdit* edit_;
+};
+
 QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
     if (auto* check = qobject_cast<TBevelCheck*>(object)) {
         return new CheckAccessible(check);
@@ -114,6 +199,9 @@ QAccessibleInterface* controlAccessible(const QString&, QObject* object) {
     if (auto* flat = qobject_cast<TFlatButton*>(object)) {
         return new ButtonAccessible(
             flat, [flat] { return flat->caption(); }, [flat] { flat->click(); });
+    }
+    if (auto* spin = qobject_cast<TFloatSpinEdit*>(object)) {
+        return new FloatSpinAccessible(spin);
     }
     if (auto* repeat = qobject_cast<TRepeatButton*>(object)) {
         return new ButtonAccessible(repeat, {}, [repeat] { repeat->click(); });

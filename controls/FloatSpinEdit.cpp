@@ -8,6 +8,7 @@
 #include "framework/LocaleText.h"
 #include "framework/QtColor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -132,6 +133,12 @@ void TFloatSpinEdit::setText(const QString& text) {
     {
         const QSignalBlocker blocker(this);
         QLineEdit::setText(text);
+    }
+    // A step or a written number is a new value for a screen reader, which then speaks what the field
+    // shows; a typed character is not, it is echoed as typed.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, value());
+        QAccessible::updateAccessibility(&event);
     }
     raiseChange();
 }

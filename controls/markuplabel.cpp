@@ -275,8 +275,12 @@ void TMarkupLabel::setMarkup(const QString& markup) {
 }
 
 void TMarkupLabel::MarkupChanged() {
-    // The spaces that place the formulas on the line are not read aloud.
-    setAccessibleName(MarkupPlainText(GetMarkupText()).simplified());
+    // The spaces that place the formulas on the line are not read aloud. An unchanged name tells a
+    // screen reader nothing new: Qt would announce it all the same.
+    const QString name = MarkupPlainText(GetMarkupText()).simplified();
+    if (name != accessibleName()) {
+        setAccessibleName(name);
+    }
     fitAutoSize();
     update();
 }

@@ -1,7 +1,20 @@
 #pragma once
-// A status line for the screen reader only: a one-pixel widget that paints nothing and lets the mouse
-// through, read as a status bar whose name is the last announcement. Every announcement raises a
-// name-changed event, also when it repeats the one before, so that a screen reader hears each.
+// A message a screen reader speaks at once, wherever the keyboard focus is: the start, the end and the
+// stop of a simulation, the new X of a slider, the equation a box loads, a verdict.
+//
+// How it reaches speech: Qt 6.4 has no announcement call, and its bridge passes name and description
+// changes without their text, which Orca 43 then speaks only for the object with the focus, and not
+// even there. What Orca does speak, whatever has the focus, is an object with the Notification role
+// that is shown: "notification" and its name. So a window's announcement is a widget of one pixel that
+// paints nothing and lets the mouse through, read as a notification named after the last message; each
+// message hides it and shows it again, so that a message repeated is spoken again. Orca also keeps the
+// messages in its list of notifications, where the pupil can hear them again.
+//
+// Orca drops such events when a flood of others fills its queue, and each message cuts the one before:
+// announce only what the pupil must hear, and keep what changes meanwhile from raising needless events.
+//
+// Use: TAnnouncement::of(window)->announce(text). Every window has at most one announcement, made on
+// first use; a message from a control of a window goes through that window's.
 
 #include <QWidget>
 
@@ -10,9 +23,16 @@ namespace framework {
 class TAnnouncement final : public QWidget {
     Q_OBJECT
 public:
+    // The announcement of the window holding `widget`, made on first use.
+    static TAnnouncement* of(QWidget* widget);
     explicit TAnnouncement(QWidget* parent);
 
     void announce(const QString& text);
+    // The last message, which a screen reader reads as the name.
+    QString message() const { return message_; }
+
+private:
+    QString message_;
 };
 
 } // namespace framework

@@ -2,6 +2,7 @@
 
 #include "framework/ErrorGuard.h"
 
+#include <QFocusEvent>
 #include <QSignalBlocker>
 
 namespace framework {
@@ -20,6 +21,13 @@ void TEdit::setText(const QString& text) {
         QLineEdit::setText(text);
     }
     raiseEvent(OnChange, this);
+}
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (autoSelect_ && event->reason() != Qt::MouseFocusReason) {
+        guarded([this] { selectAll(); });
+    }
 }
 
 void TEdit::makeDisplayOnly() {

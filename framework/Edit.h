@@ -17,8 +17,17 @@ public:
     void setText(const QString& text); // hides QLineEdit::setText so that the program's writes raise OnChange
     // A borderless, read-only field that only shows a value (the state table's quantities).
     void makeDisplayOnly();
+    // The whole text selected whenever the field takes the focus other than by a click, so that what the
+    // pupil types replaces it.
+    void setAutoSelect(bool autoSelect) { autoSelect_ = autoSelect; }
 
     NotifyEvent OnChange;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool autoSelect_ = false;
 };
 
 } // namespace framework

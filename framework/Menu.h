@@ -1,5 +1,6 @@
 #pragma once
-// Pop-up menu items whose choice runs a handler inside the error guard.
+// Pop-up menu items whose choice runs a handler inside the error guard. A program that builds its menus
+// here has them read by a screen reader while they are open (PopupAccessibility.h).
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,7 @@
 #include "framework/TrackBar.h"
 
 #include "framework/AccessibleFactory.h"
+#include "framework/Announcement.h"
 #include "framework/ErrorGuard.h"
 
 #include <QAccessibleWidget>
@@ -26,6 +27,7 @@ public:
             QString value;
             guarded(
                 [&] { value = bar()->ValueText ? bar()->ValueText() : QString::number(bar()->position()); });
+            bar()->valueTextRead();
             return value;
         }
         return QAccessibleWidget::text(kind);
@@ -67,13 +69,15 @@ void TTrackBar::setPosition(int position) {
 
 void TTrackBar::userChanged() {
     changed();
+    if (ValueText) {
+        TAnnouncement::of(this)->announce(ValueText());
+    }
 }
 
 void TTrackBar::changed() {
     raiseEvent(OnChange, this);
-    if (ValueText && QAccessible::isActive()) {
-        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
+    if (ValueText) {
+        valueTextNotice_.changed(this, QAccessible::DescriptionChanged);
     }
 }
 

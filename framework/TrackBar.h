@@ -3,6 +3,7 @@
 // and only when the position really changes. A program's change runs the handler before the setter
 // returns, so a handler that moves the slider runs the nested handler in place.
 
+#include "framework/ChangeNotice.h"
 #include "framework/Events.h"
 
 #include <QSlider>
@@ -28,13 +29,19 @@ public:
     NotifyEvent OnChange;
     // What a screen reader reads as the value, when the position stands for something else (an
     // advancement in mol rather than a percentage); empty reads the position. The desktop's bridge
-    // passes only numbers as values, so the text is also the slider's description, announced as
-    // changed after every change event.
+    // passes only numbers as values, so the text is also the slider's description, and every move the
+    // pupil makes is announced with it, read after the change event: what the window then shows. The
+    // program's own moves (a simulation's steps) are not announced.
     std::function<QString()> ValueText;
+
+    // A reader has just been given the value text.
+    void valueTextRead() const { valueTextNotice_.read(); }
 
 private:
     void userChanged();
     void changed();
+
+    ChangeNotice valueTextNotice_;
 };
 
 } // namespace framework

@@ -280,6 +280,8 @@ TMeasurementGrid::TMeasurementGrid(QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The arrows move between cells; Tab and Shift+Tab leave the grid, as they leave every control.
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     // Every row has the same height: the view then places a million rows without measuring any.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -1,6 +1,7 @@
 #include "windows/UniteTableau.h"
 
 #include "controls/GlyphBtn.h"
+#include "framework/Announcement.h"
 #include "framework/Edit.h"
 #include "framework/ErrorGuard.h"
 #include "framework/LocaleText.h"
@@ -85,6 +86,8 @@ TFicheTab::TFicheTab(MainFormData& main, QWidget* owner)
     EditNbreMesures->setAccessibleName(QStringLiteral("Nombre de mesures"));
     EditNbreMesures->setGeometry(132, 4, 41, 21);
     EditNbreMesures->setText(QString::number(defaultCount));
+    // The window opens with the count selected: a count typed replaces it rather than joining it.
+    EditNbreMesures->setAutoSelect(true);
     // Enter in the field validates the count, as the pupil expects after typing it.
     connect(EditNbreMesures, &QLineEdit::returnPressed, this,
             framework::guard([this] { GlyphButton1Click(EditNbreMesures); }));
@@ -159,6 +162,23 @@ int TFicheTab::countFromText(const QString& text) const {
 
 void TFicheTab::GlyphButton1Click(QObject*) {
     CalculValeurs(countFromText(EditNbreMesures->text()) - 1);
+    framework::TAnnouncement::of(this)->announce(countMessage());
+}
+
+// What a pupil who cannot see the grid hears once it is filled: how many measurements, over which X.
+QString TFicheTab::countMessage() const {
+    const MeasurementTableModel& table = Tableau->table();
+    const int count = table.rowCount();
+    const QString advancement = QStringLiteral("X = %1 mol");
+    if (count == 0) {
+        return QStringLiteral("Aucune mesure");
+    }
+    if (count == 1) {
+        return QStringLiteral("1 mesure, ") + advancement.arg(table.cellText(0, 1));
+    }
+    return QStringLiteral("%1 mesures, de %2 à %3")
+        .arg(QLocale().toString(count), advancement.arg(table.cellText(0, 1)),
+             advancement.arg(table.cellText(count - 1, 1)));
 }
 
 int TFicheTab::rowCount() const {

@@ -44,6 +44,7 @@ private:
     // Fills the grid with last + 1 measurements from X = 0 to xmax; nothing when last is below 0.
     void CalculValeurs(int last);
     int countFromText(const QString& text) const;
+    QString countMessage() const;
 
     MainFormData& main_;
     MeasurementInputs inputs_;

@@ -48,13 +48,38 @@ def _start_session_bus(processes):
     return address
 
 
+def _use_private_home(home):
+    """Every program started from here on keeps its settings, caches and sockets under home."""
+    runtime = os.path.join(home, "run")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    os.environ.update({
+        "HOME": home,
+        "XDG_RUNTIME_DIR": runtime,
+        "XDG_CONFIG_HOME": os.path.join(home, ".config"),
+        "XDG_DATA_HOME": os.path.join(home, ".local", "share"),
+        "XDG_CACHE_HOME": os.path.join(home, ".cache"),
+    })
+
+
 class Desktop:
     """The private X server, buses and program; close() ends them all, in reverse order."""
 
-    def __init__(self, program):
+    def __init__(self, program, home=None, before_program=None):
+        """home: a private home for everything started here; before_program(desktop) runs once the buses
+        are up, before the program starts (a screen reader that must hear the program from its start)."""
         self.processes = []
         # Every wait may be stretched on a slow machine (MOLVANEX_ATSPI_SLOWDOWN=3 waits three times longer).
         self.wait = DEFAULT_WAIT * float(os.environ.get("MOLVANEX_ATSPI_SLOWDOWN", "1"))
+        self.program = None
+        try:
+            self._start(os.path.abspath(program), home, before_program)
+        except BaseException:
+            self.close()
+            raise
+
+    def _start(self, program, home, before_program):
+        if home is not None:
+            _use_private_home(home)
         display = start_xvfb(self.processes)
         os.environ["DISPLAY"] = display
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = _start_session_bus(self.processes)
@@ -72,10 +97,12 @@ class Desktop:
         self.GLib = GLib
         self.pyatspi = pyatspi
         self.events = []
-        self._listener = lambda event: self.events.append(
-            (event.type, event.source.get_role_name(), event.source.name))
+        self._listener = self._record_event
         pyatspi.Registry.registerEventListener(self._listener, "object:property-change:accessible-name",
                                                "object:state-changed:focused")
+
+        if before_program is not None:
+            before_program(self)
 
         environment = dict(os.environ)
         environment.update({
@@ -94,6 +121,12 @@ class Desktop:
                                         cwd=os.path.dirname(program))
         self.processes.append(self.program)
         self.application = self.until(self._find_application, "the program on the accessibility bus")
+
+    def _record_event(self, event):
+        try:
+            self.events.append((event.type, event.source.get_role_name(), event.source.name))
+        except self.GLib.GError:  # an object gone before its event is read: a closed menu's item
+            pass
 
     def close(self):
         for process in reversed(self.processes):
@@ -246,18 +279,23 @@ class Desktop:
         subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
 
 
-def run(program, scenario):
+def run(program, scenario, **desktop_options):
     """Runs scenario(desktop) on a fresh desktop under a hard limit, and returns the exit status."""
     limit = int(os.environ.get("MOLVANEX_ATSPI_LIMIT", "240"))
 
     def give_up(signum, frame):
         raise Failure(f"the whole test went beyond {limit} s")
 
+    def stopped(signum, frame):
+        raise Failure("stopped from outside")
+
     signal.signal(signal.SIGALRM, give_up)
+    # ctest's own limit ends the test with SIGTERM: the desktop is closed all the same.
+    signal.signal(signal.SIGTERM, stopped)
     signal.alarm(limit)
     desktop = None
     try:
-        desktop = Desktop(program)
+        desktop = Desktop(program, **desktop_options)
         scenario(desktop)
         return 0
     except Failure as failure:

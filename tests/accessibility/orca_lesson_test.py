@@ -1,0 +1,210 @@
+#!/usr/bin/python3
+"""A blind pupil's lesson with the real Orca: typed on the keyboard, checked on what Orca says.
+
+    orca_lesson_test.py PROGRAM            runs the lesson; fails on the first step not heard as needed
+    orca_lesson_test.py PROGRAM --record [STEP...]
+                                           runs every step (or those named) and prints what Orca says,
+                                           without failing
+
+Each step presses keys and waits until Orca has said the program's own texts for it (never Orca's role
+words, which follow Orca's translation).
+"""
+
+import os
+import re
+import sys
+import tempfile
+
+import atspi_session
+import orca_session
+
+MAIN = "Chimie générale - seconde"
+# In --record mode an expectation not met is given this long before the step moves on.
+RECORD_WAIT = 4.0
+
+
+class Lesson:
+    def __init__(self, desktop, reader, record):
+        self.d = desktop
+        self.orca = reader
+        self.record = record
+        self.missing = []
+
+    # --- Hearing ----------------------------------------------------------------------------------
+
+    def hear(self, keys, *texts, what):
+        """Types keys, then waits until Orca has said every text, each in one of its sentences."""
+        mark = self.orca.mark()
+        for key in keys:
+            self.d.key(key)
+        for text in texts:
+            self.expect(mark, lambda sentence, text=text: text in sentence, f"{what}: {text!r}")
+        if self.record:
+            print(f"  [{what}] {' '.join(keys)} -> {self.orca.heard_since(mark)!r}", flush=True)
+        return mark
+
+    def expect(self, mark, wanted, what):
+        if not self.record:
+            return self.orca.until_heard(mark, wanted, what)
+        try:
+            return self.d.until(lambda: next((s for s in self.orca.heard_since(mark) if wanted(s)), None),
+                                what, wait=RECORD_WAIT)
+        except atspi_session.Failure:
+            self.missing.append(what)
+            print(f"  MISSING {what}", flush=True)
+            return None
+
+    def check(self, condition, message):
+        if condition:
+            return
+        if not self.record:
+            raise atspi_session.Failure(message)
+        self.missing.append(message)
+        print(f"  MISSING {message}", flush=True)
+
+    def focused(self, window=None):
+        """The role and name of the control with the keyboard focus (not the page tab, which says so too)."""
+        for accessible in self.d.walk(window or self.window):
+            if accessible.getRoleName() != "page tab" and self.d.has_state(accessible, "focused"):
+                return accessible.getRoleName(), accessible.name
+        return None
+
+    def reach(self, name, *texts, what, key="Tab"):
+        """Tabs (or Shift+Tabs) to the control named name, then waits until Orca has said texts."""
+        mark = self.orca.mark()
+        for _ in range(30):
+            focus = self.focused()
+            if focus is not None and focus[1] == name:
+                break
+            self.d.key(key)
+            self.d.until(lambda: self.focused() != focus, f"the focus to leave {focus} on {key}")
+        else:
+            raise atspi_session.Failure(f"{key} never reaches {name!r}")
+        for text in texts or (name,):
+            self.expect(mark, lambda sentence, text=text: text in sentence, f"{what}: {text!r}")
+        if self.record:
+            print(f"  [{what}] {key}... -> {self.orca.heard_since(mark)!r}", flush=True)
+
+    # --- The lesson -------------------------------------------------------------------------------
+
+    def start(self):
+        mark = self.orca.mark()
+        self.main = self.window = self.d.give_keyboard_to(MAIN)
+        self.expect(mark, lambda s: "Équation C + O2" in s, "the first box at start")
+
+    def equation(self):
+        self.hear(["Right"], "Équation CuO + C", what="the next box")
+        self.hear(["space"], "Équation chargée : 2 CuO(s) + C(s) donnent 2 Cu(s) + CO2(g)",
+                  what="the equation a box loads")
+
+    def quantities(self):
+        self.reach("Quantité initiale de CuO(s) (mol)", "Quantité initiale de CuO(s) (mol)", "2",
+                   what="the first quantity")
+        self.check(self.focused()[0] == "spin button", f"the first quantity is a spin field: {self.focused()}")
+        self.hear(["Up"], "2,1", what="the first quantity one step up")
+        self.hear(["Down"], "2", what="the first quantity back")
+        self.reach("Quantité initiale de C(s) (mol)", "Quantité initiale de C(s) (mol)", "1",
+                   what="the second quantity")
+        self.hear(["Menu", "Down"], "Couper", what="the quantity's menu")
+        self.hear(["Escape"], "Quantité initiale de C(s) (mol)", what="the quantity after its menu")
+
+    def state_table(self):
+        self.hear(["Tab"], "Tableau d'avancement", "Etat initial, X : 0 mol", what="the state table")
+        self.hear(["Right"], "CuO(s) : 2 mol", what="the next column")
+        self.hear(["Down"], "Etat au cours de la transformation, CuO(s) : 2 - 2 X = 2,000 mol",
+                  what="the next row")
+        self.hear(["Down"], "Etat final, CuO(s)", what="the final row before the end")
+
+    def slider(self):
+        self.reach("Avancement de la réaction", "Avancement de la réaction", "X = 0 mol", what="the slider")
+        for position in (1, 2, 3):
+            self.hear(["Right"], f"X = 0,{position} mol", what="the slider one step right")
+        self.hear(["End"], "X = 1 mol", what="the slider at its end")
+        self.hear(["Home"], "X = 0 mol", what="the slider at its start")
+
+    def simulation(self):
+        self.reach("Simulation", what="the Simulation button", key="shift+Tab")
+        mark = self.hear(["space"], "Simulation en cours : X = 0,010 mol", what="the simulation's start")
+        self.expect(mark, lambda s: "Avancement maximal atteint : X = 1 mol" in s, "the simulation's end")
+        steps = [s for s in self.orca.heard_since(mark) if re.search(r"X = 0,\d", s)]
+        self.check(len(steps) == 1, f"only the start and the end of the simulation are heard: {steps}")
+        self.reach("Avancement de la réaction", what="the slider again")
+        self.hear(["Home"], "X = 0 mol", what="the slider back at its start")
+        self.reach("Simulation", what="the Simulation button again", key="shift+Tab")
+        self.hear(["space"], "Simulation en cours : X = 0", what="a second run's start")
+        self.reach("Arrêt", what="the Arrêt button during a run")
+        self.hear(["space"], "Arrêt : X = ", what="the run stopped")
+
+    def final_row(self):
+        self.reach("Avancement de la réaction", what="the slider before the final row")
+        self.hear(["End"], "X = 1 mol", what="the slider at its end again")
+        self.reach("Tableau d'avancement", what="the state table again", key="shift+Tab")
+        self.hear(["ctrl+End"], "Etat final, CO2(g) : 1,000 mol", what="the table's last cell")
+        self.hear(["ctrl+Home"], "Etat initial, X : 0 mol", what="the table's first cell")
+
+    def chart_menus(self):
+        self.reach("Diagramme des quantités de matière", what="the bar chart")
+        self.hear(["Menu", "Down"], "0,1", what="the bar chart's menu")
+        for value in ("0,2", "0,3", "0,4", "0,5"):
+            self.hear(["Down"], value, what="the next graduation")
+        self.hear(["Up", "Up", "Up", "Up", "Up"], "Imprimer…", what="the menu's last item")
+        self.hear(["Escape"], "Diagramme des quantités de matière", what="the chart after its menu")
+        self.reach("Courbes des quantités de matière en fonction de l'avancement", what="the line chart")
+        self.hear(["shift+F10", "Down"], "Taille des droites", what="the line chart's menu")
+        self.hear(["Right"], "1", what="the line widths")
+        self.hear(["Escape", "Escape"], "Courbes des quantités de matière", what="the chart after its menus")
+
+    def measurement_table(self):
+        self.reach("Tableau mesures", what="the measurement table's button", key="shift+Tab")
+        self.hear(["space"], "tableau des mesures", "Nombre de mesures", what="the measurement table")
+        self.window = self.d.window("tableau des mesures")
+        self.hear(["5", "Return"], "5 mesures", what="a count confirmed")
+        self.reach("Tableau des mesures", what="the grid")
+        self.hear(["Menu", "Down"], "Copier", what="the grid's menu")
+        self.hear(["Escape"], "Tableau des mesures", what="the grid after its menu")
+        self.hear(["shift+Tab"], "Valider", what="Shift+Tab out of the grid")
+        self.hear(["Escape"], MAIN, what="the main window again")
+        self.window = self.main
+
+    def zoom(self):
+        self.reach("Zoom", what="the Zoom button", key="shift+Tab")
+        self.hear(["space"], "Quantité initiale de CuO(s) (mol)", what="the zoom window")
+        self.window = self.d.window("Zoom")
+        self.hear(["Tab"], "Quantité initiale de C(s) (mol)", what="the zoom's second quantity")
+
+    def steps(self):
+        return [self.start, self.equation, self.quantities, self.state_table, self.slider, self.simulation,
+                self.final_row, self.chart_menus, self.measurement_table, self.zoom]
+
+
+def main(program, record, only):
+    home = tempfile.mkdtemp(prefix="molvanex-orca-")
+    readers = []
+
+    def start_orca(desktop):
+        readers.append(orca_session.ScreenReader(desktop))
+
+    def scenario(desktop):
+        lesson = Lesson(desktop, readers[0], record)
+        for step in lesson.steps():
+            if only and step.__name__ not in only + ["start"]:
+                continue
+            try:
+                step()
+            except atspi_session.Failure as failure:
+                if not record:
+                    raise
+                print(f"  STOPPED {step.__name__}: {failure}", flush=True)
+                lesson.missing.append(step.__name__)
+            print(f"ok: {step.__name__}", flush=True)
+        if record and lesson.missing:
+            print(f"{len(lesson.missing)} expectations not met", flush=True)
+
+    status = atspi_session.run(program, scenario, home=home, before_program=start_orca)
+    if status:
+        print(f"Orca's log: {os.path.join(home, 'orca-debug.log')}", file=sys.stderr)
+    return status
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], "--record" in sys.argv[2:], [a for a in sys.argv[2:] if a != "--record"]))
