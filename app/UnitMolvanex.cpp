@@ -57,8 +57,9 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     buildMenus();
     buildButtonColumn();
     buildTeacherPage();
-    buildKeyboardAccess();
+    // The state table becomes a Tab stop before the Tab order is set.
     buildScreenReaderAccess();
+    buildKeyboardAccess();
     Timer1 = new framework::TTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(simulationInterval);

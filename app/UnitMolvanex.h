@@ -52,6 +52,7 @@ struct EquationChoice;
 
 namespace framework {
 class FocusMark;
+class ReadableTable;
 class TAnnouncement;
 class TEdit;
 class TShape;
@@ -330,6 +331,7 @@ private:
     void buildKeyboardAccess();
     void buildScreenReaderAccess();
     QString stateTableCell(int row, int column) const;
+    QString loadedEquation() const;
     void describeLoadedEquation();
     void announce(const QString& text);
 
@@ -368,8 +370,10 @@ private:
     std::array<controls::TMarkupLabel*, 7> presetTitles_{};
     controls::CheckRow* presetRow_ = nullptr;
     framework::FocusMark* focusMark_ = nullptr;
-    // What a screen reader hears of the simulation: its start, its end and "Arrêt".
-    framework::TAnnouncement* simulationStatus_ = nullptr;
+    // What a screen reader hears at once, wherever the focus is: the equation a box loads, and the
+    // simulation's start, end and "Arrêt".
+    framework::TAnnouncement* announcement_ = nullptr;
+    framework::ReadableTable* stateTable_ = nullptr;
     std::array<QAction*, 6> graduationItems_{};
     std::array<QAction*, 6> graduationItems2_{};
     std::array<QAction*, 5> lineWidthItems_{};

@@ -28,7 +28,8 @@
 namespace app {
 
 // Everything the mouse does, the keyboard does too, in the order the window reads: the row of
-// equations, the two initial quantities, the button column with the slider, then the two charts.
+// equations, the two initial quantities, the state table, the button column with the slider, then the
+// two charts.
 void TFiche_molvanex::buildKeyboardAccess() {
     // The page tabs are reached after the page's controls; the arrows, Ctrl+Tab and Ctrl+Page Down change
     // the page.
@@ -46,15 +47,15 @@ void TFiche_molvanex::buildKeyboardAccess() {
         button->setTabStop(true);
         focusMark_->watch(button);
     }
-    for (chart::TChartView* view : {Chart1, Chart2}) {
+    for (QWidget* view : std::initializer_list<QWidget*>{Shape1, Chart1, Chart2}) {
         focusMark_->watch(view);
     }
 
-    std::vector<QWidget*> order{
-        BevelCheck1,  BevelCheck2,  BevelCheck3,           BevelCheck4,       BevelCheck5,  BevelCheck6,
-        BevelCheck7,  MaskEdit11i,  MaskEdit22i,           BtnInitialisation, GlyphButton1, GlyphButton4,
-        GlyphButton2, BarEvolution, FlatButton3,           btnpropos,         FlatButton2,  FlatButton1,
-        Chart1,       Chart2,       PageControl1->tabBar()};
+    std::vector<QWidget*> order{BevelCheck1,  BevelCheck2,  BevelCheck3,  BevelCheck4,  BevelCheck5,
+                                BevelCheck6,  BevelCheck7,  MaskEdit11i,  MaskEdit22i,  Shape1,
+                                BtnInitialisation, GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,
+                                FlatButton3,  btnpropos,    FlatButton2,  FlatButton1,  Chart1,
+                                Chart2,       PageControl1->tabBar()};
     const std::vector<QWidget*> teachers = TabEquations->tabOrder();
     order.insert(order.end(), teachers.begin(), teachers.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -64,8 +65,9 @@ void TFiche_molvanex::buildKeyboardAccess() {
     presetRow_->tabStop()->setFocus(Qt::OtherFocusReason);
 }
 
-// What the eye takes in at a glance, told to a screen reader: the state table as a table, the loaded
-// equation on every box of the row, and the simulation's start and end.
+// What the eye takes in at a glance, told to a screen reader: the state table as a table reached by
+// Tab, read cell by cell with its row and column, the controls drawn under it left out; the loaded
+// equation on every box of the row; the window's announcements.
 void TFiche_molvanex::buildScreenReaderAccess() {
     framework::TableReading reading;
     reading.rowCount = 3;
@@ -77,44 +79,67 @@ void TFiche_molvanex::buildScreenReaderAccess() {
         return names.at(std::size_t(row));
     };
     reading.columnName = [this](int column) {
+        return column == 0 ? QStringLiteral("X") : plainFormula(column);
+    };
+    reading.columnDescription = [this](int column) {
         return column == 0 ? QStringLiteral("X")
                            : plainFormula(column) + QStringLiteral(", ") + slotColumn(column).head->hint();
     };
     reading.cell = [this](int row, int column) { return stateTableCell(row, column); };
-    framework::readAsTable(Shape1, QStringLiteral("Tableau d'avancement"), std::move(reading));
-
-    simulationStatus_ = new framework::TAnnouncement(TabSheet1);
-    simulationStatus_->setObjectName(QStringLiteral("StatusSimulation"));
+    // Everything drawn on the table but the two fields the pupil types into.
+    std::vector<QWidget*> covered{Shape2,       Shape5,      Shape6,      Shape7,    Shape8,      Shape9,
+                                  Shape10,      Shape11,     Shape12,     Shape13,   Shape14,     Shape15,
+                                  Shape16,      Shape17,     Shape18,     Shape19,   StaticText4, StaticText1,
+                                  StaticText15, StaticText2, StaticText6, MaskEditX, STX};
+    for (const SpeciesColumn& species : columns_) {
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 species.head, species.initialText, species.expression, species.quantity, species.final}) {
+            if (control) {
+                covered.push_back(control);
+            }
+        }
+    }
+    stateTable_ =
+        framework::readAsTable(Shape1, QStringLiteral("Tableau d'avancement"), std::move(reading), covered);
+    announcement_ = framework::TAnnouncement::of(this);
 }
 
-// A cell reads what it shows: the initial quantities, the expression and its value during the
-// transformation, and in the final row the values once X has reached xmax, X itself in mol.
+// A cell reads what it shows, in mol: the initial quantities, the expression and its value during the
+// transformation, and in the final row the values once X has reached xmax, X itself as Xmax.
 QString TFiche_molvanex::stateTableCell(int row, int column) const {
+    const QString mol = QStringLiteral(" mol");
+    if (row == 2 && STX->isHidden()) {
+        return QStringLiteral("non atteint");
+    }
     if (column == 0) {
         switch (row) {
         case 0:
-            return StaticText6->caption();
+            return StaticText6->caption() + mol;
         case 1:
-            return MaskEditX->text();
+            return MaskEditX->text() + mol;
         default:
-            return STX->isHidden() ? QString() : QStringLiteral("Xmax = %1").arg(framework::textG15(xmax_));
+            return QStringLiteral("Xmax = %1").arg(framework::textG15(xmax_)) + mol;
         }
     }
     const SpeciesColumn& species = slotColumn(column);
     switch (row) {
     case 0:
-        return species.initialField ? species.initialField->text() : species.initialText->caption();
+        return (species.initialField ? species.initialField->text() : species.initialText->caption()) + mol;
     case 1:
-        return species.expression->caption() + QStringLiteral(" = ") + species.quantity->text();
+        return species.expression->caption() + QStringLiteral(" = ") + species.quantity->text() + mol;
     default:
-        return STX->isHidden() ? QString() : species.final->caption();
+        return species.final->caption() + mol;
     }
+}
+
+QString TFiche_molvanex::loadedEquation() const {
+    return QStringLiteral("Équation chargée : %1 donnent %2")
+        .arg(Reactifs->accessibleName(), Produits->accessibleName());
 }
 
 // Every box of the row tells which equation is loaded, and the fields are named after their species.
 void TFiche_molvanex::describeLoadedEquation() {
-    const QString equation = QStringLiteral("Équation chargée : %1 donnent %2")
-                                 .arg(Reactifs->accessibleName(), Produits->accessibleName());
+    const QString equation = loadedEquation();
     for (controls::TBevelCheck* box : presetBoxes_) {
         box->setAccessibleDescription(equation);
     }
@@ -133,7 +158,7 @@ void TFiche_molvanex::describeLoadedEquation() {
 }
 
 void TFiche_molvanex::announce(const QString& text) {
-    simulationStatus_->announce(text);
+    announcement_->announce(text);
 }
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include "controls/FloatSpinEdit.h"
 #include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
+#include "framework/AccessibleTable.h"
 #include "framework/Edit.h"
 #include "framework/LocaleText.h"
 #include "framework/StaticText.h"
@@ -97,6 +98,8 @@ void TFiche_molvanex::presetBoxClicked(int number) {
             presetBoxes_[i]->setChecked(false);
         }
     }
+    // The box itself only says it is checked: what it loaded is told.
+    announce(loadedEquation());
 }
 
 void TFiche_molvanex::BtnInitialClick() {
@@ -200,6 +203,7 @@ void TFiche_molvanex::loadEquation(const model::Equation& equation, const QStrin
     const double n1 = MaskEdit11i->value();
     const double n2 = MaskEdit22i->value();
     showFinalRow(0, model::quantitiesAt(n1, n2, coefficients(), 0), StateWriter::Slider);
+    stateTable_->changed();
 }
 
 // A species' formula, its column head with the species name as its hint, and its coefficient.
@@ -261,6 +265,7 @@ void TFiche_molvanex::MaskEdit11iChange() {
     initialise_graphe();
     TableauCreate();
     BarEvolution->setPosition(0);
+    stateTable_->changed();
 }
 
 void TFiche_molvanex::BtnInitialisationClick() {

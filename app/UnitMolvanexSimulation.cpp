@@ -4,12 +4,14 @@
 #include "chart/ChartView.h"
 #include "controls/BevelCheck.h"
 #include "controls/FloatSpinEdit.h"
+#include "framework/AccessibleTable.h"
 #include "framework/Edit.h"
 #include "framework/LocaleText.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
 #include "framework/TrackBar.h"
 #include "model/Advancement.h"
+#include "windows/SimulationMessages.h"
 
 #include <QAction>
 
@@ -93,6 +95,7 @@ void TFiche_molvanex::showStateAtSlider(StateWriter writer) {
             columns_[i].line->addXY(sample.x, at[i] + offsets[i], {}, columns_[i].color);
         }
     }
+    stateTable_->changed();
 }
 
 // One bar per species, the fourth only when the equation has a fourth species.
@@ -186,14 +189,14 @@ void TFiche_molvanex::GlyphButton1Click() {
     Timer1->setEnabled(true);
     if (BarEvolution->position() == sliderMaximum) {
         Timer1->setEnabled(false);
-        announce(QStringLiteral("Avancement maximal atteint : X = %1 mol").arg(framework::textG15(xmax_)));
+        announce(windows::simulationFinished(framework::textG15(xmax_)));
         return;
     }
     BarEvolution->setPosition(BarEvolution->position() + 1);
     showStateAtSlider(StateWriter::Simulation);
     // The hundred steps are not each announced: only the start.
     if (!wasRunning) {
-        announce(QStringLiteral("Simulation en cours : X = %1 mol").arg(MaskEditX->text()));
+        announce(windows::simulationStarted(MaskEditX->text()));
     }
 }
 
@@ -201,7 +204,7 @@ void TFiche_molvanex::GlyphButton4Click() {
     const bool wasRunning = Timer1->enabled();
     Timer1->setEnabled(false);
     if (wasRunning) {
-        announce(QStringLiteral("Arrêt : X = %1 mol").arg(MaskEditX->text()));
+        announce(windows::simulationStopped(MaskEditX->text()));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "controls/GlyphBtn.h"
 #include "controls/Spin.h"
 #include "framework/ErrorGuard.h"
+#include "framework/QuietChange.h"
 
 #include <QAccessibleWidget>
 
@@ -123,6 +124,9 @@ public:
         default:
             return QAccessibleWidget::interface_cast(type);
         }
+    }
+    bool isValid() const override {
+        return QAccessibleWidget::isValid() && !framework::QuietChange::underway(edit_);
     }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Value ? edit_->text() : QAccessibleWidget::text(t);

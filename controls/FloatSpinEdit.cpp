@@ -7,6 +7,7 @@
 #include "framework/ErrorGuard.h"
 #include "framework/LocaleText.h"
 #include "framework/QtColor.h"
+#include "framework/QuietChange.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -132,10 +133,11 @@ void TFloatSpinEdit::setText(const QString& text) {
     }
     {
         const QSignalBlocker blocker(this);
+        const framework::QuietChange quiet(this);
         QLineEdit::setText(text);
     }
-    // A step or a written number is a new value for a screen reader, which then speaks what the field
-    // shows; a typed character is not, it is echoed as typed.
+    // A step or a written number is one new value for a screen reader, which then speaks what the field
+    // shows, rather than a deletion and an insertion of text; a typed character is echoed as typed.
     if (QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, value());
         QAccessible::updateAccessibility(&event);

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace framework {
 
@@ -25,12 +26,14 @@ QString coveredHolderName() {
 // The controls a table covers, kept on their parent, whose view a screen reader reads without them.
 class CoveredHolder final : public QObject {
 public:
-    explicit CoveredHolder(QWidget* parent)
-        : QObject(parent) {
+    CoveredHolder(QWidget* parent, QAccessible::Role role)
+        : QObject(parent)
+        , role(role) {
         setObjectName(coveredHolderName());
     }
     bool covers(const QObject* object) const { return object && covered.contains(object); }
 
+    QAccessible::Role role; // the parent's own
     QSet<const QObject*> covered;
     QPointer<QWidget> table;
 };
@@ -226,7 +229,7 @@ QRect CellAccessible::rect() const {
 class CoveringParentAccessible final : public QAccessibleWidget {
 public:
     CoveringParentAccessible(QWidget* widget, const CoveredHolder& holder)
-        : QAccessibleWidget(widget, QAccessible::Client)
+        : QAccessibleWidget(widget, holder.role)
         , holder_(holder) {}
 
     int childCount() const override { return int(readChildren().size()); }
@@ -314,8 +317,8 @@ ReadableTable::ReadableTable(QWidget* widget, TableReading reading)
 }
 
 QString ReadableTable::spokenCell(int row, int column) const {
-    return reading_.rowName(row) + QStringLiteral(", ") + reading_.columnName(column) + QStringLiteral(" : ") +
-           reading_.cell(row, column);
+    return reading_.rowName(row) + QStringLiteral(", ") + reading_.columnName(column) +
+           QStringLiteral(" : ") + reading_.cell(row, column);
 }
 
 void ReadableTable::remember(int row, int column, const QString& spoken) const {
@@ -371,8 +374,11 @@ bool ReadableTable::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     const int lastRow = reading_.rowCount - 1;
-    int lastColumn = 0;
+    int lastColumn = -1;
     guarded([&] { lastColumn = reading_.columnCount() - 1; });
+    if (lastRow < 0 || lastColumn < 0) {
+        return false;
+    }
     const int row = std::clamp(row_, 0, lastRow);
     const int column = std::clamp(column_, 0, lastColumn);
     std::optional<std::pair<int, int>> to;
@@ -437,18 +443,18 @@ ReadableTable* readAsTable(QWidget* widget, const QString& name, TableReading re
     auto* table = new ReadableTable(widget, std::move(reading));
     widget->setAccessibleName(name);
     dropViewMadeBefore(widget);
-    if (QWidget* parent = widget->parentWidget(); parent && !covered.empty()) {
+    // Each parent of covered controls reads without them.
+    for (QWidget* control : covered) {
+        QWidget* parent = control->parentWidget();
         auto* holder = holderOf<CoveredHolder>(parent, coveredHolderName());
         if (!holder) {
-            holder = new CoveredHolder(parent);
+            holder = new CoveredHolder(parent, QAccessible::queryAccessibleInterface(parent)->role());
         }
         holder->table = widget;
-        for (QWidget* control : covered) {
-            holder->covered.insert(control);
-            QObject::connect(control, &QObject::destroyed, holder,
-                             [holder, control] { holder->covered.remove(control); });
-            dropViewMadeBefore(control);
-        }
+        holder->covered.insert(control);
+        QObject::connect(control, &QObject::destroyed, holder,
+                         [holder, control] { holder->covered.remove(control); });
+        dropViewMadeBefore(control);
         dropViewMadeBefore(parent);
     }
     return table;

@@ -24,7 +24,10 @@ public:
 
 TAnnouncement* TAnnouncement::of(QWidget* widget) {
     QWidget* window = widget->window();
-    auto* existing = window->findChild<TAnnouncement*>();
+    while (window->parentWidget()) {
+        window = window->parentWidget()->window();
+    }
+    auto* existing = window->findChild<TAnnouncement*>(QString(), Qt::FindDirectChildrenOnly);
     return existing ? existing : new TAnnouncement(window);
 }
 

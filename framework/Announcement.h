@@ -13,8 +13,9 @@
 // Orca drops such events when a flood of others fills its queue, and each message cuts the one before:
 // announce only what the pupil must hear, and keep what changes meanwhile from raising needless events.
 //
-// Use: TAnnouncement::of(window)->announce(text). Every window has at most one announcement, made on
-// first use; a message from a control of a window goes through that window's.
+// Use: TAnnouncement::of(widget)->announce(text). The program has one announcement per outermost
+// window, made on first use: Orca speaks a dialog's title and labels before anything shown inside it, so
+// a message from a dialog goes through the window that owns the dialog.
 
 #include <QWidget>
 
@@ -23,7 +24,7 @@ namespace framework {
 class TAnnouncement final : public QWidget {
     Q_OBJECT
 public:
-    // The announcement of the window holding `widget`, made on first use.
+    // The announcement of the outermost window holding `widget`, made on first use.
     static TAnnouncement* of(QWidget* widget);
     explicit TAnnouncement(QWidget* parent);
 

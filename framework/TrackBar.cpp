@@ -3,6 +3,7 @@
 #include "framework/AccessibleFactory.h"
 #include "framework/Announcement.h"
 #include "framework/ErrorGuard.h"
+#include "framework/QuietChange.h"
 
 #include <QAccessibleWidget>
 #include <QSignalBlocker>
@@ -32,6 +33,8 @@ public:
         }
         return QAccessibleWidget::text(kind);
     }
+    // The program's own moves are not told, position by position.
+    bool isValid() const override { return QAccessibleWidget::isValid() && !QuietChange::underway(widget()); }
     QVariant currentValue() const override { return bar()->position(); }
     void setCurrentValue(const QVariant& value) override { bar()->setPosition(value.toInt()); }
     QVariant maximumValue() const override { return bar()->maximum(); }
@@ -62,6 +65,7 @@ void TTrackBar::setPosition(int position) {
     }
     {
         const QSignalBlocker blocker(this);
+        const QuietChange quiet(this);
         setValue(position);
     }
     changed();

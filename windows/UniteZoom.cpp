@@ -7,6 +7,7 @@
 #include "controls/GlyphBtn.h"
 #include "controls/MarkupImageList.h" // markuplabel.h holds a QPointer to it
 #include "controls/markuplabel.h"
+#include "framework/Announcement.h"
 #include "framework/ErrorGuard.h"
 #include "framework/FocusMark.h"
 #include "framework/LocaleText.h"
@@ -18,6 +19,7 @@
 #include "model/Advancement.h"
 #include "windows/FormStyle.h"
 #include "windows/SecondaryWindows.h"
+#include "windows/SimulationMessages.h"
 #include "windows/StateTablePage.h"
 #include "windows/Worksheet.h"
 
@@ -747,19 +749,28 @@ void TFicheZoom::Timer1zoomTimer(QObject*) {
 }
 
 void TFicheZoom::simulationzoomClick() {
+    const bool wasRunning = Timer1zoom->enabled();
     Timer1zoom->setEnabled(true);
     if (BarZoom->position() == lastPosition) {
         Timer1zoom->setEnabled(false);
+        framework::TAnnouncement::of(this)->announce(simulationFinished(framework::textG15(xmaxZoom_)));
         return;
     }
     BarZoom->setPosition(BarZoom->position() + 1);
     // The slider's own handler stops short of a quantity below zero; the run always reaches its end, where
     // the limiting reactant may be a rounding residue away from zero.
     showState(sliderState());
+    if (!wasRunning) {
+        framework::TAnnouncement::of(this)->announce(simulationStarted(nx->caption()));
+    }
 }
 
 void TFicheZoom::arretClick(QObject*) {
+    const bool wasRunning = Timer1zoom->enabled();
     Timer1zoom->setEnabled(false);
+    if (wasRunning) {
+        framework::TAnnouncement::of(this)->announce(simulationStopped(nx->caption()));
+    }
 }
 
 void TFicheZoom::FlatButton1Click(QObject*) {

@@ -99,7 +99,7 @@ class Desktop:
         self.events = []
         self._listener = self._record_event
         pyatspi.Registry.registerEventListener(self._listener, "object:property-change:accessible-name",
-                                               "object:state-changed:focused")
+                                               "object:state-changed:focused", "object:state-changed:showing")
 
         if before_program is not None:
             before_program(self)
@@ -124,9 +124,29 @@ class Desktop:
 
     def _record_event(self, event):
         try:
-            self.events.append((event.type, event.source.get_role_name(), event.source.name))
+            shown = event.type.startswith("object:state-changed:showing") and event.detail1
+            if shown or not event.type.startswith("object:state-changed:showing"):
+                self.events.append((event.type, event.source.get_role_name(), event.source.name))
         except self.GLib.GError:  # an object gone before its event is read: a closed menu's item
             pass
+
+    def announced(self):
+        """The messages announced since the events were last cleared: each is a notification shown."""
+        return [name for (kind, role, name) in self.events
+                if role == "notification" and kind.startswith("object:state-changed:showing")]
+
+    def count_events(self):
+        """Counts every object event by kind from now on, without reading anything of its source, which
+        would make the program tell that source's next change; returns a function giving the counts."""
+        counts = {}
+
+        def count(event):
+            kind = event.type.rstrip(":")
+            counts[kind] = counts.get(kind, 0) + 1
+
+        self.pyatspi.Registry.registerEventListener(count, "object")
+        self.pump()
+        return lambda: dict(counts)
 
     def close(self):
         for process in reversed(self.processes):

@@ -13,8 +13,9 @@ MAIN = "Chimie générale - seconde"
 
 TAB_ORDER = [
     ("check box", "Équation C + O2"),
-    ("text", "Quantité initiale de C(s) (mol)"),
-    ("text", "Quantité initiale de O2(g) (mol)"),
+    ("spin button", "Quantité initiale de C(s) (mol)"),
+    ("spin button", "Quantité initiale de O2(g) (mol)"),
+    ("table", "Tableau d'avancement"),
     ("push button", "Initialisation"),
     ("push button", "Simulation"),
     ("push button", "Arrêt"),
@@ -28,6 +29,25 @@ TAB_ORDER = [
     ("chart", "Courbes des quantités de matière en fonction de l'avancement"),
     ("page tab list", "Réaction chimique"),
 ]
+
+
+# A run from X = 0 to xmax is a hundred steps.
+STEPS = 100
+# The most events of each kind a step may raise: one for each value a reader has read that changes,
+# nothing for a display that does not. The state table's fields, under the table that reads them, raise
+# nothing; a chart's summary and the slider's text tell their change only when a reader has read them
+# since; the slider's positions are the program's, not told one by one. A step used to raise about 26:
+# ten caret moves, five deletions and five insertions of text in the fields, three description changes,
+# two name changes of unchanged labels, and the slider's value.
+STEP_EVENT_BOUNDS = {
+    # The state table's cells a reader has read that have changed: X and the four quantities during the
+    # transformation, and the final row once.
+    "object:property-change:accessible-name": 5.1,
+    # The start and the end announced, each a notification hidden and shown again.
+    "object:state-changed:showing": 0.05,
+}
+# Any other kind: a few in the whole run at most.
+OTHER_EVENTS_BOUND = 0.02
 
 
 def check(condition, message):
@@ -44,9 +64,11 @@ class Lesson:
     # --- What the pupil hears ---------------------------------------------------------------------
 
     def focus(self):
-        """The control with the keyboard focus (the current page tab says 'focused' too: not that)."""
+        """The control with the keyboard focus (the current page tab says 'focused' too: not that; the
+        table's current cell says it as well as its table)."""
         for accessible in self.d.walk(self.main):
-            if accessible.getRoleName() != "page tab" and self.d.has_state(accessible, "focused"):
+            if accessible.getRoleName() not in ("page tab", "table cell") and self.d.has_state(accessible,
+                                                                                                "focused"):
                 return accessible.getRoleName(), accessible.name
         return None
 
@@ -67,8 +89,10 @@ class Lesson:
         raise atspi_session.Failure(f"Tab never reaches the {role} {name!r}")
 
     def rows(self):
+        """What each cell shows: its name says its row and column first ("Etat initial, X : 0 mol")."""
         table = self.table.queryTable()
-        return [[table.getAccessibleAt(r, c).name for c in range(table.nColumns)] for r in range(table.nRows)]
+        return [[table.getAccessibleAt(r, c).name.split(" : ", 1)[1] for c in range(table.nColumns)]
+                for r in range(table.nRows)]
 
     def expect_rows(self, expected, when):
         self.d.expect(self.rows, expected, f"the state table {when}")
@@ -98,6 +122,8 @@ class Lesson:
                           "CO2(g), Dioxyde de carbone"], f"column headers {headers}")
         rows = [table.getRowDescription(r) for r in range(table.nRows)]
         check(rows == ["Etat initial", "Etat au cours de la transformation", "Etat final"], f"rows {rows}")
+        final = table.getAccessibleAt(2, 1).name
+        check(final == "Etat final, CuO(s) : non atteint", f"a cell with its row and column: {final!r}")
         # A second Space on the checked box leaves no box checked; the row still says what is loaded.
         self.d.key("space")
         self.d.until(lambda: not self.d.has_state(box, "checked"), "the box of CuO + C unchecked")
@@ -108,41 +134,64 @@ class Lesson:
     def state_table(self):
         self.tab_to("push button", "Initialisation")
         self.d.key("space")
-        initial = ["0", "2", "1", "0", "0"]
-        self.expect_rows([initial, ["0", "2 - 2 X = 2,000", "1 - X = 1,000", "2 X = 0", "X = 0"],
-                          [""] * 5], "after Initialisation")
+        initial = ["0 mol", "2 mol", "1 mol", "0 mol", "0 mol"]
+        unreached = ["non atteint"] * 5
+        self.expect_rows([initial, ["0 mol", "2 - 2 X = 2,000 mol", "1 - X = 1,000 mol", "2 X = 0 mol",
+                                    "X = 0 mol"], unreached], "after Initialisation")
         self.tab_to("slider", "Avancement de la réaction")
         slider = self.d.get(self.main, "slider", "Avancement de la réaction")
         for _ in range(5):
             self.d.key("Right")
         self.d.expect(lambda: slider.description, "X = 0,5 mol", "the slider's text at its middle")
-        self.expect_rows([initial, ["0,5", "2 - 2 X = 1,000", "1 - X = 0,500", "2 X = 1,000", "X = 0,500"],
-                          [""] * 5], "at the slider's middle")
+        self.expect_rows([initial, ["0,5 mol", "2 - 2 X = 1,000 mol", "1 - X = 0,500 mol", "2 X = 1,000 mol",
+                                    "X = 0,500 mol"], unreached], "at the slider's middle")
         self.d.key("End")
         self.d.expect(lambda: slider.description, "X = 1 mol", "the slider's text at the end")
-        self.expect_rows([initial, ["1", "2 - 2 X = 0,000", "1 - X = 0,000", "2 X = 2,000", "X = 1,000"],
-                          ["Xmax = 1", "0,000", "0,000", "2,000", "1,000"]], "at the end")
+        self.expect_rows([initial, ["1 mol", "2 - 2 X = 0,000 mol", "1 - X = 0,000 mol", "2 X = 2,000 mol",
+                                    "X = 1,000 mol"],
+                          ["Xmax = 1 mol", "0,000 mol", "0,000 mol", "2,000 mol", "1,000 mol"]], "at the end")
 
     def simulation(self):
         slider = self.d.get(self.main, "slider", "Avancement de la réaction")
         self.d.key("Left")  # from 90, the run lasts one second
         self.d.expect(lambda: slider.description, "X = 0,9 mol", "the slider one step back")
-        self.d.events.clear()
         self.press("shift+Tab")
         self.press("shift+Tab")
         self.press("shift+Tab", ("push button", "Simulation"))
+        self.d.events.clear()
         self.d.key("space")
-        status = self.d.get(self.main, "status bar", None)
-        heard = lambda: [name for (kind, role, name) in self.d.events
-                         if role == "status bar" and kind.endswith("accessible-name")]
-        self.d.until(lambda: "Avancement maximal atteint : X = 1 mol" in heard(), "the end announced")
-        check(heard()[0] == "Simulation en cours : X = 0,910 mol", f"announcements {heard()}")
-        check(len(heard()) == 2, f"only the start and the end are announced: {heard()}")
-        check(status.name == "Avancement maximal atteint : X = 1 mol", status.name)
-        self.expect_rows([["0", "2", "1", "0", "0"],
-                          ["1,000", "2 - 2 X = 0,000", "1 - X = 0,000", "2 X = 2,000", "X = 1,000"],
+        self.d.until(lambda: "Avancement maximal atteint : X = 1 mol" in self.d.announced(),
+                     "the end announced")
+        heard = self.d.announced()
+        check(heard == ["Simulation en cours : X = 0,910 mol", "Avancement maximal atteint : X = 1 mol"],
+              f"only the start and the end are announced: {heard}")
+        self.expect_rows([["0 mol", "2 mol", "1 mol", "0 mol", "0 mol"],
+                          ["1,000 mol", "2 - 2 X = 0,000 mol", "1 - X = 0,000 mol", "2 X = 2,000 mol",
+                           "X = 1,000 mol"],
                           # The simulation writes the fourth final quantity in the general format.
-                          ["Xmax = 1", "0,000", "0,000", "2,000", "1"]], "at the simulation's end")
+                          ["Xmax = 1 mol", "0,000 mol", "0,000 mol", "2,000 mol", "1 mol"]],
+                         "at the simulation's end")
+
+    def events_per_step(self):
+        """A whole run, from X = 0 to xmax, counted event by event: a step raises only what a change
+        needs, so that a screen reader keeps up and hears the end."""
+        self.tab_to("push button", "Initialisation")
+        self.d.key("space")
+        self.expect_rows([["0 mol", "2 mol", "1 mol", "0 mol", "0 mol"],
+                          ["0 mol", "2 - 2 X = 2,000 mol", "1 - X = 1,000 mol", "2 X = 0,000 mol",
+                           "X = 0,000 mol"], ["non atteint"] * 5], "before the counted run")
+        self.tab_to("push button", "Simulation")
+        counts = self.d.count_events()
+        self.d.events.clear()
+        self.d.key("space")
+        self.d.until(lambda: "Avancement maximal atteint : X = 1 mol" in self.d.announced(),
+                     "the end of the counted run", wait=self.d.wait * 2)
+        per_step = {kind: count / STEPS for kind, count in sorted(counts().items())}
+        print("events per simulation step (%d steps): %s" % (STEPS, ", ".join(
+            f"{kind} {value:.2f}" for kind, value in per_step.items()) or "none"), flush=True)
+        for kind, value in per_step.items():
+            bound = STEP_EVENT_BOUNDS.get(kind, OTHER_EVENTS_BOUND)
+            check(value <= bound, f"{kind}: {value:.2f} per step, more than {bound}")
 
     def charts_after_switch(self):
         self.tab_to("check box", "Équation CuO + C")
@@ -173,7 +222,7 @@ class Lesson:
         self.d.key("space")
         zoom = self.d.window("Zoom")
         for name in ("Quantité initiale de Fe(s) (mol)", "Quantité initiale de O2(g) (mol)"):
-            self.d.get(zoom, "text", name)
+            self.d.get(zoom, "spin button", name)
         slider = self.d.get(zoom, "slider", "Avancement")
         self.d.expect(lambda: slider.description, "X = 0 mol", "the zoom slider's text")
         self.d.key("Escape")
@@ -183,7 +232,7 @@ class Lesson:
 def lesson(desktop):
     lesson = Lesson(desktop)
     for step in (lesson.tab_order, lesson.choose_copper_oxide, lesson.state_table, lesson.simulation,
-                 lesson.charts_after_switch, lesson.zoom):
+                 lesson.events_per_step, lesson.charts_after_switch, lesson.zoom):
         step()
         print(f"ok: {step.__name__}")
 

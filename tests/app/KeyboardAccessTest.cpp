@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "controls/FlatButtons.h"
+#include "framework/Announcement.h"
 #include "framework/FocusMark.h"
 
 #include <QAccessible>
@@ -40,20 +41,14 @@ protected:
 };
 
 TEST_F(KeyboardAccessTest, TabFollowsTheReadingOrderAndTakesTheRowOfEquationsOnce) {
-    const QStringList order{QStringLiteral("BevelCheck1"),
-                            QStringLiteral("MaskEdit11i"),
-                            QStringLiteral("MaskEdit22i"),
+    const QStringList order{QStringLiteral("BevelCheck1"),  QStringLiteral("MaskEdit11i"),
+                            QStringLiteral("MaskEdit22i"),  QStringLiteral("Shape1"),
                             QStringLiteral("BtnInitialisation"),
-                            QStringLiteral("GlyphButton1"),
-                            QStringLiteral("GlyphButton4"),
-                            QStringLiteral("GlyphButton2"),
-                            QStringLiteral("BarEvolution"),
-                            QStringLiteral("FlatButton3"),
-                            QStringLiteral("btnpropos"),
-                            QStringLiteral("FlatButton2"),
-                            QStringLiteral("FlatButton1"),
-                            QStringLiteral("Chart1"),
-                            QStringLiteral("Chart2"),
+                            QStringLiteral("GlyphButton1"), QStringLiteral("GlyphButton4"),
+                            QStringLiteral("GlyphButton2"), QStringLiteral("BarEvolution"),
+                            QStringLiteral("FlatButton3"),  QStringLiteral("btnpropos"),
+                            QStringLiteral("FlatButton2"),  QStringLiteral("FlatButton1"),
+                            QStringLiteral("Chart1"),       QStringLiteral("Chart2"),
                             QStringLiteral("qt_tabwidget_tabbar")};
     EXPECT_EQ(tabStopsFrom(box(1)), order);
 
@@ -123,19 +118,28 @@ TEST_F(KeyboardAccessTest, MenuKeyAndShiftF10OpenAChartsMenu) {
     EXPECT_TRUE(testing_support::ErrorBoxRecorder::messages().isEmpty());
 }
 
-// The status line a screen reader hears: "Arrêt" says where the run stopped; the table reads xmax.
+// What a screen reader hears wherever the focus is: the equation a box loads, and "Arrêt" with where the
+// run stopped; the table reads xmax once it is reached.
 TEST_F(KeyboardAccessTest, ArretIsAnnouncedAndTheFinalRowReadsXmax) {
-    QWidget* status = child("StatusSimulation");
+    const framework::TAnnouncement* announcement = framework::TAnnouncement::of(&window());
+    box(2)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box(2), Qt::Key_Space);
+    EXPECT_EQ(announcement->message(),
+              QStringLiteral("Équation chargée : 2 CuO(s) + C(s) donnent 2 Cu(s) + CO2(g)"));
     clickButton("GlyphButton1");
-    EXPECT_EQ(status->accessibleName(), QStringLiteral("Simulation en cours : X = 0,010 mol"));
+    EXPECT_EQ(announcement->message(), QStringLiteral("Simulation en cours : X = 0,010 mol"));
     clickButton("GlyphButton4");
-    EXPECT_EQ(status->accessibleName(), QStringLiteral("Arrêt : X = 0,010 mol"));
+    EXPECT_EQ(announcement->message(), QStringLiteral("Arrêt : X = 0,010 mol"));
     QAccessibleInterface* table = QAccessible::queryAccessibleInterface(child("Shape1"));
     ASSERT_NE(table->tableInterface(), nullptr);
-    EXPECT_EQ(table->tableInterface()->cellAt(2, 0)->text(QAccessible::Name), QString());
+    EXPECT_EQ(table->tableInterface()->cellAt(2, 1)->text(QAccessible::Name),
+              QStringLiteral("Etat final, CuO(s) : non atteint"));
     slideTo(100);
-    EXPECT_EQ(table->tableInterface()->cellAt(2, 0)->text(QAccessible::Name), QStringLiteral("Xmax = 1"));
-    EXPECT_EQ(table->tableInterface()->columnCount(), 4) << "C + O2 has three species";
+    EXPECT_EQ(table->tableInterface()->cellAt(2, 0)->text(QAccessible::Name),
+              QStringLiteral("Etat final, X : Xmax = 1 mol"));
+    EXPECT_EQ(table->tableInterface()->cellAt(2, 1)->text(QAccessible::Name),
+              QStringLiteral("Etat final, CuO(s) : 0,000 mol"));
+    EXPECT_EQ(table->tableInterface()->columnCount(), 5) << "CuO + C has four species";
 }
 
 TEST_F(KeyboardAccessTest, QtsOwnTextsAreFrench) {
