@@ -98,6 +98,16 @@ inline constexpr std::array<Cell, 16> cells{{
     {"Shape18", {454, 206, 105, 35}},
 }};
 
+// The state table's rows (top, height) and its X and species columns (left, width), as the cells draw
+// them.
+struct Span {
+    int start;
+    int length;
+};
+inline constexpr std::array<Span, 3> stateRows{{{96, 61}, {156, 51}, {206, 35}}};
+inline constexpr std::array<Span, 5> stateColumns{
+    {{188, 59}, {246, 105}, {350, 105}, {454, 105}, {558, 105}}};
+
 // Row titles. "Etat initial (mol)" belongs to the window, not to the page: it is placed over the page,
 // at this position relative to the page's origin, vertically centred in its cell as the two others are.
 inline constexpr Place initialStateTitleOnPage{48, 118};

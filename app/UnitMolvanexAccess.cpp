@@ -1,5 +1,6 @@
 #include "app/UnitMolvanex.h"
 
+#include "app/MainLayout.h"
 #include "app/TeacherPage.h"
 
 #include "chart/ChartView.h"
@@ -18,6 +19,7 @@
 #include "framework/Shape.h"
 #include "framework/StaticText.h"
 #include "framework/TrackBar.h"
+#include "windows/StateTable.h"
 
 #include <QTabBar>
 #include <QTabWidget>
@@ -47,15 +49,34 @@ void TFiche_molvanex::buildKeyboardAccess() {
         button->setTabStop(true);
         focusMark_->watch(button);
     }
-    for (QWidget* view : std::initializer_list<QWidget*>{Shape1, Chart1, Chart2}) {
+    // On the state table the mark frames the current cell.
+    focusMark_->watch(Shape1, nullptr, [this] { return stateTable_->currentCellBounds(); });
+    for (chart::TChartView* view : {Chart1, Chart2}) {
         focusMark_->watch(view);
     }
 
-    std::vector<QWidget*> order{BevelCheck1,  BevelCheck2,  BevelCheck3,  BevelCheck4,  BevelCheck5,
-                                BevelCheck6,  BevelCheck7,  MaskEdit11i,  MaskEdit22i,  Shape1,
-                                BtnInitialisation, GlyphButton1, GlyphButton4, GlyphButton2, BarEvolution,
-                                FlatButton3,  btnpropos,    FlatButton2,  FlatButton1,  Chart1,
-                                Chart2,       PageControl1->tabBar()};
+    std::vector<QWidget*> order{BevelCheck1,
+                                BevelCheck2,
+                                BevelCheck3,
+                                BevelCheck4,
+                                BevelCheck5,
+                                BevelCheck6,
+                                BevelCheck7,
+                                MaskEdit11i,
+                                MaskEdit22i,
+                                Shape1,
+                                BtnInitialisation,
+                                GlyphButton1,
+                                GlyphButton4,
+                                GlyphButton2,
+                                BarEvolution,
+                                FlatButton3,
+                                btnpropos,
+                                FlatButton2,
+                                FlatButton1,
+                                Chart1,
+                                Chart2,
+                                PageControl1->tabBar()};
     const std::vector<QWidget*> teachers = TabEquations->tabOrder();
     order.insert(order.end(), teachers.begin(), teachers.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -85,7 +106,15 @@ void TFiche_molvanex::buildScreenReaderAccess() {
         return column == 0 ? QStringLiteral("X")
                            : plainFormula(column) + QStringLiteral(", ") + slotColumn(column).head->hint();
     };
-    reading.cell = [this](int row, int column) { return stateTableCell(row, column); };
+    reading.cell = [this](int row, int column) {
+        return windows::heardCell(row, !STX->isHidden(), stateTableCell(row, column));
+    };
+    reading.cellBounds = [](int row, int column) {
+        const layout::Span across = layout::stateColumns.at(std::size_t(column));
+        const layout::Span down = layout::stateRows.at(std::size_t(row));
+        return QRect(across.start - layout::tableBackground.left, down.start - layout::tableBackground.top,
+                     across.length, down.length);
+    };
     // Everything drawn on the table but the two fields the pupil types into.
     std::vector<QWidget*> covered{Shape2,       Shape5,      Shape6,      Shape7,    Shape8,      Shape9,
                                   Shape10,      Shape11,     Shape12,     Shape13,   Shape14,     Shape15,
@@ -104,31 +133,27 @@ void TFiche_molvanex::buildScreenReaderAccess() {
     announcement_ = framework::TAnnouncement::of(this);
 }
 
-// A cell reads what it shows, in mol: the initial quantities, the expression and its value during the
-// transformation, and in the final row the values once X has reached xmax, X itself as Xmax.
+// A cell shows the initial quantities, the expression and its value during the transformation, and in
+// the final row the values once X has reached xmax, X itself as Xmax.
 QString TFiche_molvanex::stateTableCell(int row, int column) const {
-    const QString mol = QStringLiteral(" mol");
-    if (row == 2 && STX->isHidden()) {
-        return QStringLiteral("non atteint");
-    }
     if (column == 0) {
         switch (row) {
         case 0:
-            return StaticText6->caption() + mol;
+            return StaticText6->caption();
         case 1:
-            return MaskEditX->text() + mol;
+            return MaskEditX->text();
         default:
-            return QStringLiteral("Xmax = %1").arg(framework::textG15(xmax_)) + mol;
+            return STX->isHidden() ? QString() : QStringLiteral("Xmax = %1").arg(framework::textG15(xmax_));
         }
     }
     const SpeciesColumn& species = slotColumn(column);
     switch (row) {
     case 0:
-        return (species.initialField ? species.initialField->text() : species.initialText->caption()) + mol;
+        return species.initialField ? species.initialField->text() : species.initialText->caption();
     case 1:
-        return species.expression->caption() + QStringLiteral(" = ") + species.quantity->text() + mol;
+        return species.expression->caption() + QStringLiteral(" = ") + species.quantity->text();
     default:
-        return species.final->caption() + mol;
+        return STX->isHidden() ? QString() : species.final->caption();
     }
 }
 

@@ -170,13 +170,10 @@ public:
         table_.remember(row, column, text);
         return text;
     }
-    // Each cell's rectangle: the table's, shared out evenly, which is where a magnifier should look.
     QRect cellRect(int row, int column) const {
-        const QRect whole = rect();
-        const int columns = std::max(1, columnCount());
-        const int width = whole.width() / columns;
-        const int height = whole.height() / std::max(1, rowCount());
-        return {whole.left() + column * width, whole.top() + row * height, width, height};
+        QRect bounds;
+        guarded([&] { bounds = table_.cellBounds(row, column); });
+        return bounds.translated(widget()->mapToGlobal(QPoint(0, 0)));
     }
 
 private:
@@ -319,6 +316,16 @@ ReadableTable::ReadableTable(QWidget* widget, TableReading reading)
 QString ReadableTable::spokenCell(int row, int column) const {
     return reading_.rowName(row) + QStringLiteral(", ") + reading_.columnName(column) +
            QStringLiteral(" : ") + reading_.cell(row, column);
+}
+
+QRect ReadableTable::cellBounds(int row, int column) const {
+    if (reading_.cellBounds) {
+        return reading_.cellBounds(row, column);
+    }
+    const int columns = std::max(1, reading_.columnCount());
+    const int width = widget_->width() / columns;
+    const int height = widget_->height() / std::max(1, reading_.rowCount);
+    return {column * width, row * height, width, height};
 }
 
 void ReadableTable::remember(int row, int column, const QString& spoken) const {

@@ -11,6 +11,7 @@
 // twice; the controls a pupil types into stay outside the covered list and are reached as before.
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -31,6 +32,8 @@ struct TableReading {
     std::function<QString(int column)> columnDescription;
     // What the cell shows, with its unit ("2 - 2 X = 2,000 mol").
     std::function<QString(int row, int column)> cell;
+    // Where the cell is drawn, in the widget's coordinates; the widget shared out evenly when not given.
+    std::function<QRect(int row, int column)> cellBounds;
 };
 
 class ReadableTable final : public QObject {
@@ -46,6 +49,10 @@ public:
     int currentColumn() const { return column_; }
     // "Etat final, CuO(s) : 0,000 mol".
     QString spokenCell(int row, int column) const;
+    // Where a cell is drawn, in the widget's coordinates: where a magnifier looks, and the keyboard's
+    // mark stands.
+    QRect cellBounds(int row, int column) const;
+    QRect currentCellBounds() const { return cellBounds(row_, column_); }
 
     // To call once the program has written into the covered controls: a cell a screen reader has read
     // and whose text has changed since is told changed, once per change however many writes made it.

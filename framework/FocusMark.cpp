@@ -39,8 +39,8 @@ FocusMark::FocusMark(QWidget* page)
     hide();
 }
 
-void FocusMark::watch(QWidget* control, QWidget* companion) {
-    watched_.push_back({control, companion, false});
+void FocusMark::watch(QWidget* control, QWidget* companion, std::function<QRect()> area) {
+    watched_.push_back({control, companion, std::move(area), false});
     control->installEventFilter(this);
     if (companion) {
         companion->installEventFilter(this);
@@ -86,6 +86,7 @@ bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
                 hide();
             }
             break;
+        case QEvent::KeyRelease: // a key may have moved the area within the control
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Show:
@@ -111,6 +112,9 @@ void FocusMark::follow(const Watched& watched) {
         return QRect(widget->mapTo(parentWidget(), QPoint(0, 0)), widget->size());
     };
     QRect frame = onPage(control);
+    if (watched.area) {
+        frame = watched.area().translated(frame.topLeft()).adjusted(-1, -1, 1, 1);
+    }
     if (watched.companion && watched.companion->isVisible()) {
         frame |= onPage(watched.companion);
     }

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace framework {
@@ -18,8 +19,9 @@ public:
     explicit FocusMark(QWidget* page);
 
     // Frames `control` while it has the keyboard focus; with a `companion` (the title beside a check
-    // box), the frame takes in both.
-    void watch(QWidget* control, QWidget* companion = nullptr);
+    // box), the frame takes in both; with an `area` (a table's current cell, in the control's
+    // coordinates), only that, followed as the control's keys move it.
+    void watch(QWidget* control, QWidget* companion = nullptr, std::function<QRect()> area = {});
 
     // The control the mark frames now, or nullptr when it is hidden.
     QWidget* target() const { return isVisible() ? target_.data() : nullptr; }
@@ -32,6 +34,7 @@ private:
     struct Watched {
         QPointer<QWidget> control;
         QPointer<QWidget> companion;
+        std::function<QRect()> area;
         bool byKeyboard = false; // how the control last took the focus
     };
     Watched* find(QObject* object);

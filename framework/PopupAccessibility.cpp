@@ -42,8 +42,9 @@ public:
             return QAccessibleApplication::child(index);
         }
         const QList<QMenu*> menus = openMenus();
-        return index - windows < menus.size() ? QAccessible::queryAccessibleInterface(menus.at(index - windows))
-                                              : nullptr;
+        return index - windows < menus.size()
+                   ? QAccessible::queryAccessibleInterface(menus.at(index - windows))
+                   : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         const int window = QAccessibleApplication::indexOfChild(child);

@@ -152,6 +152,13 @@ QString StateTable::cellText(int row, int column) const {
     }
 }
 
+QString heardCell(int row, bool finalRowShown, const QString& shown) {
+    if (row == StateTable::rowCount - 1 && !finalRowShown) {
+        return QStringLiteral("non atteint");
+    }
+    return shown.isEmpty() ? shown : shown + QStringLiteral(" mol");
+}
+
 QString StateTable::equationText() const {
     return QStringLiteral("%1 donnent %2")
         .arg(controls::MarkupPlainText(reactantsSide).simplified(),

@@ -45,6 +45,10 @@ struct StateTable {
     QString equationText() const;
 };
 
+// A state table's cell as a screen reader hears it after its row and column: what the cell shows, in mol
+// ("2 - 2 X = 2,000 mol", "Xmax = 1 mol"), and "non atteint" in the final row until X reaches xmax.
+QString heardCell(int row, bool finalRowShown, const QString& shown);
+
 // The equation line, the column heads and the initial row of the equation the main window holds, with
 // the two initial quantities as the texts given, and the expressions built from them; the other rows are
 // left blank.

@@ -38,8 +38,11 @@ TStateTablePage::TStateTablePage(Source source, QWidget* parent)
     reading.columnCount = [this] { return source_().columnCount(); };
     reading.rowName = [](int row) { return StateTable::rowName(row); };
     reading.columnName = [this](int column) { return source_().columnName(column); };
-    reading.cell = [this](int row, int column) { return source_().cellText(row, column); };
-    framework::readAsTable(this, QStringLiteral("Tableau d'avancement"), std::move(reading));
+    reading.cell = [this](int row, int column) {
+        const StateTable table = source_();
+        return heardCell(row, table.finalRowShown, table.cellText(row, column));
+    };
+    reading_ = framework::readAsTable(this, QStringLiteral("Tableau d'avancement"), std::move(reading));
 }
 
 int TStateTablePage::textSize() const {
@@ -73,6 +76,7 @@ void TStateTablePage::setScale(double scale) {
 
 void TStateTablePage::refresh() {
     setAccessibleDescription(QStringLiteral("Équation : %1").arg(source_().equationText()));
+    reading_->changed();
     update();
 }
 

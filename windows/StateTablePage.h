@@ -10,6 +10,10 @@
 
 #include <functional>
 
+namespace framework {
+class ReadableTable;
+}
+
 namespace windows {
 
 class TStateTablePage : public QWidget {
@@ -24,7 +28,8 @@ public:
 
     // Texts drawn this many times their size, as the rest of the window.
     void setScale(double scale);
-    // The window's values changed: the page is drawn again, and its description names the equation.
+    // The window's values changed: the page is drawn again, its description names the equation, and a
+    // screen reader is told the cells that changed.
     void refresh();
 
     // Where the table stands on the page at its current size, and the height of its values' text.
@@ -39,6 +44,7 @@ private:
 
     Source source_;
     double scale_ = 1;
+    framework::ReadableTable* reading_ = nullptr;
 };
 
 } // namespace windows

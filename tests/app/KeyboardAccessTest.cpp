@@ -41,14 +41,21 @@ protected:
 };
 
 TEST_F(KeyboardAccessTest, TabFollowsTheReadingOrderAndTakesTheRowOfEquationsOnce) {
-    const QStringList order{QStringLiteral("BevelCheck1"),  QStringLiteral("MaskEdit11i"),
-                            QStringLiteral("MaskEdit22i"),  QStringLiteral("Shape1"),
+    const QStringList order{QStringLiteral("BevelCheck1"),
+                            QStringLiteral("MaskEdit11i"),
+                            QStringLiteral("MaskEdit22i"),
+                            QStringLiteral("Shape1"),
                             QStringLiteral("BtnInitialisation"),
-                            QStringLiteral("GlyphButton1"), QStringLiteral("GlyphButton4"),
-                            QStringLiteral("GlyphButton2"), QStringLiteral("BarEvolution"),
-                            QStringLiteral("FlatButton3"),  QStringLiteral("btnpropos"),
-                            QStringLiteral("FlatButton2"),  QStringLiteral("FlatButton1"),
-                            QStringLiteral("Chart1"),       QStringLiteral("Chart2"),
+                            QStringLiteral("GlyphButton1"),
+                            QStringLiteral("GlyphButton4"),
+                            QStringLiteral("GlyphButton2"),
+                            QStringLiteral("BarEvolution"),
+                            QStringLiteral("FlatButton3"),
+                            QStringLiteral("btnpropos"),
+                            QStringLiteral("FlatButton2"),
+                            QStringLiteral("FlatButton1"),
+                            QStringLiteral("Chart1"),
+                            QStringLiteral("Chart2"),
                             QStringLiteral("qt_tabwidget_tabbar")};
     EXPECT_EQ(tabStopsFrom(box(1)), order);
 
@@ -111,7 +118,19 @@ TEST_F(KeyboardAccessTest, MenuKeyAndShiftF10OpenAChartsMenu) {
                               lineChart()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(lineChart(), &menuKey);
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    // Open, the menu is among the application's children, as a screen reader walks them.
+    QAccessibleInterface* application = QAccessible::queryAccessibleInterface(qApp);
+    const auto listed = [&] {
+        for (int i = 0; i < application->childCount(); ++i) {
+            if (application->child(i)->object() == menu) {
+                return application->indexOfChild(application->child(i)) == i;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(listed());
     menu->close();
+    EXPECT_FALSE(listed());
     QTest::keyClick(window().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
     menu->close();

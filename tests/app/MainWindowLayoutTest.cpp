@@ -400,9 +400,10 @@ TEST_F(MainWindowTest, TheMenusCarryTheirItemsWithTheFormsChecks) {
                      QStringLiteral("0,4"), QStringLiteral("0,5"), QStringLiteral("1"), QString(),
                      QStringLiteral("Copier l'image"), QStringLiteral("Enregistrer l'image sous…"),
                      QStringLiteral("Imprimer…"), QStringLiteral("Enregistrer l'image pour l'impression…"),
-                     QStringLiteral("Imprimer sur fond blanc…"), QString(), QStringLiteral("Imprimer une fiche…"),
-                     QStringLiteral("Imprimer la fiche corrigée…"), QString(),
-                     QStringLiteral("Ouvrir une situation…"), QStringLiteral("Enregistrer la situation…")}));
+                     QStringLiteral("Imprimer sur fond blanc…"), QString(),
+                     QStringLiteral("Imprimer une fiche…"), QStringLiteral("Imprimer la fiche corrigée…"),
+                     QString(), QStringLiteral("Ouvrir une situation…"),
+                     QStringLiteral("Enregistrer la situation…")}));
     for (const char* name : {"N01", "N02", "N03", "N04", "N1g", "N012", "N022", "N032", "N042", "N1g2"}) {
         EXPECT_FALSE(item(name)->isChecked()) << name;
     }

@@ -381,13 +381,22 @@ TEST_F(FloatSpinEditTest, LongTextNeverRunsUnderTheButtons) {
     }
 }
 
-TEST_F(FloatSpinEditTest, ScreenReadersReadTheNameAndTheText) {
+// A spin field whose value is the number and whose text is what it shows, which Orca speaks as it changes.
+TEST_F(FloatSpinEditTest, ScreenReadersReadASpinFieldWithItsValueAndText) {
     edit->setAccessibleName(QStringLiteral("Quantité initiale du réactif 1"));
     useQuantitySettings();
     QAccessibleInterface* a = QAccessible::queryAccessibleInterface(edit);
     ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::SpinBox);
     EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Quantité initiale du réactif 1"));
     EXPECT_EQ(a->text(QAccessible::Value), QStringLiteral("5"));
+    ASSERT_NE(a->valueInterface(), nullptr);
+    a->valueInterface()->setCurrentValue(2.5);
+    EXPECT_DOUBLE_EQ(a->valueInterface()->currentValue().toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(a->valueInterface()->minimumStepSize().toDouble(), 0.1);
+    ASSERT_NE(a->textInterface(), nullptr);
+    EXPECT_EQ(a->textInterface()->text(0, a->textInterface()->characterCount()), QStringLiteral("2,5"));
+    edit->setValue(5);
     QAccessibleInterface* up = QAccessible::queryAccessibleInterface(edit->spinButton()->upButton());
     ASSERT_NE(up, nullptr);
     EXPECT_EQ(up->text(QAccessible::Name), QStringLiteral("Augmenter"));

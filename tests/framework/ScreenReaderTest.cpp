@@ -103,6 +103,8 @@ TEST(Announcement, ASlidersKeyAnnouncesWhatItsValueTextReadsAfterTheChange) {
     bar->setPosition(5); // the program's move is not announced
     EXPECT_EQ(announcement->message(), QStringLiteral("X = 1 mol, après 1"));
     EXPECT_EQ(framework::TAnnouncement::of(bar), announcement) << "one announcement per window";
+    QWidget dialog(&window, Qt::Dialog);
+    EXPECT_EQ(framework::TAnnouncement::of(&dialog), announcement) << "a dialog's goes through its owner";
     EXPECT_TRUE(announcement->isVisible());
 }
 

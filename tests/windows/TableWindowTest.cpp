@@ -4,6 +4,7 @@
 #include "FakeMainForm.h"
 #include "WindowTestSupport.h"
 
+#include "framework/Announcement.h"
 #include "windows/MeasurementGrid.h"
 #include "windows/UniteTableau.h"
 #include "windows/UpDown.h"
@@ -126,6 +127,25 @@ TEST_F(TableWindow, TenMeasurementsStepByANinthOfXmaxAndDropTheRowsBeyond) {
     EXPECT_EQ(window->cell(0, 11), QStringLiteral("10"));
     EXPECT_EQ(window->cell(0, 12), QString());
     EXPECT_TRUE(errorBoxes().isEmpty());
+}
+
+// From the keyboard: the count is selected when the window opens, so that a typed count replaces it;
+// Enter confirms it aloud; Tab and Shift+Tab leave the grid, whose cells the arrows walk.
+TEST_F(TableWindow, TheCountIsTypedOverConfirmedAloudAndTabLeavesTheGrid) {
+    auto window = open();
+    auto* count = child<QLineEdit>(*window, "EditNbreMesures");
+    count->setFocus(Qt::ActiveWindowFocusReason);
+    QTest::keyClicks(count, QStringLiteral("5"));
+    QTest::keyClick(count, Qt::Key_Return);
+    EXPECT_EQ(window->rowCount(), 7);
+    EXPECT_EQ(framework::TAnnouncement::of(window.get())->message(),
+              QStringLiteral("5 mesures, de X = 0,000 mol à X = 2,500 mol"));
+    auto* grid = child(*window, "Tableau");
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        grid->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(grid, key);
+        EXPECT_NE(QApplication::focusWidget(), grid) << key;
+    }
 }
 
 TEST_F(TableWindow, TheUpDownAtItsMaximumWritesTheGroupedThousandThatValiderReads) {

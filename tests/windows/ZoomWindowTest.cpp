@@ -13,7 +13,9 @@
 #include "controls/FloatSpinEdit.h"
 #include "controls/MarkupImageList.h"
 #include "controls/markuplabel.h"
+#include "framework/Announcement.h"
 #include "framework/FileSaving.h"
+#include "framework/LocaleText.h"
 #include "framework/Printing.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
@@ -462,6 +464,20 @@ TEST_F(ZoomWindow, TheSimulationStepsEveryTickAndArretStopsIt) {
     EXPECT_EQ(slider(*window)->position(), stopped);
 }
 
+// A screen reader hears the run's start, its stop and its end.
+TEST_F(ZoomWindow, TheRunsStartStopAndEndAreAnnounced) {
+    auto window = open();
+    const framework::TAnnouncement* announcement = framework::TAnnouncement::of(window.get());
+    click(child(*window, "simulationzoom"));
+    EXPECT_EQ(announcement->message(), QStringLiteral("Simulation en cours : X = 0,010 mol"));
+    click(child(*window, "arret"));
+    EXPECT_EQ(announcement->message(), QStringLiteral("Arrêt : X = 0,010 mol"));
+    slideTo(*window, 100);
+    click(child(*window, "simulationzoom"));
+    EXPECT_EQ(announcement->message(), QStringLiteral("Avancement maximal atteint : X = %1 mol")
+                                           .arg(framework::textG15(window->xmaxZoom())));
+}
+
 TEST_F(ZoomWindow, ChangingAQuantityDuringARunRestartsItFromZero) {
     auto window = open();
     slideTo(*window, 50);
@@ -562,10 +578,11 @@ TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
     for (const QAction* action : bars->popupMenu()->actions()) {
         captions << action->text();
     }
-    EXPECT_EQ(captions.join(QLatin1Char('|')),
-              QStringLiteral("Taille des droites|Echelle de graduations||Copier "
-                             "l'image|Enregistrer l'image sous…|Imprimer…|Enregistrer l'image pour l'impression…|"
-                             "Imprimer sur fond blanc…||Imprimer une fiche…|Imprimer la fiche corrigée…"));
+    EXPECT_EQ(
+        captions.join(QLatin1Char('|')),
+        QStringLiteral("Taille des droites|Echelle de graduations||Copier "
+                       "l'image|Enregistrer l'image sous…|Imprimer…|Enregistrer l'image pour l'impression…|"
+                       "Imprimer sur fond blanc…||Imprimer une fiche…|Imprimer la fiche corrigée…"));
 
     // A name typed without a suffix is a PNG image, twice the chart's size.
     QTemporaryDir folder;

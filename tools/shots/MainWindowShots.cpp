@@ -6,9 +6,11 @@
 #include "controls/BevelCheck.h"
 #include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
+#include "framework/Shape.h"
 #include "framework/TrackBar.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 #include <functional>
 #include <utility>
@@ -48,6 +50,19 @@ QImage mainWindowWithKeyboardOn(const std::function<QWidget*(app::TFiche_molvane
 
 const shots::Registrar keyboardOnRow(QStringLiteral("main-window-keyboard-row"), [] {
     return mainWindowWithKeyboardOn([](app::TFiche_molvanex& w) -> QWidget* { return w.BevelCheck2; });
+});
+// On the state table the mark frames the current cell: here the final row's second column.
+const shots::Registrar keyboardOnTable(QStringLiteral("main-window-keyboard-table"), [] {
+    return mainWindowWithKeyboardOn([](app::TFiche_molvanex& w) -> QWidget* {
+        w.Shape1->setFocus(Qt::TabFocusReason);
+        for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+            QApplication::sendEvent(w.Shape1, &press);
+            QApplication::sendEvent(w.Shape1, &release);
+        }
+        return w.Shape1;
+    });
 });
 const shots::Registrar keyboardOnQuit(QStringLiteral("main-window-keyboard-quit"), [] {
     return mainWindowWithKeyboardOn([](app::TFiche_molvanex& w) -> QWidget* { return w.FlatButton1; });
