@@ -471,7 +471,10 @@ void TMarkupLabel::setShowHint(bool on) {
 
 void TMarkupLabel::applyToolTip() {
     setToolTip(showHint_ ? hint_ : QString());
-    setAccessibleDescription(hint_);
+    // Qt tells a screen reader of every description set, the same or not.
+    if (hint_ != accessibleDescription()) {
+        setAccessibleDescription(hint_);
+    }
 }
 
 void TMarkupLabel::setImages(TImageList* images) {

@@ -75,7 +75,11 @@ void TStateTablePage::setScale(double scale) {
 }
 
 void TStateTablePage::refresh() {
-    setAccessibleDescription(QStringLiteral("Équation : %1").arg(source_().equationText()));
+    // Qt tells a screen reader of every description set, the same or not.
+    const QString description = QStringLiteral("Équation : %1").arg(source_().equationText());
+    if (description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
     reading_->changed();
     update();
 }
