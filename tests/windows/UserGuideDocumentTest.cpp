@@ -1,11 +1,22 @@
 // The user guide shipped beside the program: a French HTML document whose every picture is shipped with
-// it, and whose links inside the page lead somewhere.
+// it, whose links inside the page lead somewhere, and which reads well in the program's own guide window.
 
+#include "windows/UserGuideWindow.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +68,47 @@ TEST(UserGuideDocument, EveryLinkOfTheContentsLeadsToASection) {
         ++links;
     }
     EXPECT_EQ(links, 12);
+}
+
+// What the guide window lays out: the eleven numbered sections as headings, each picture alone in its
+// paragraph at its own size, no paragraph taller than its picture or a few lines of text, and nothing
+// wider than the window at the size it opens with on a school PC's 1024 x 768 screen.
+TEST(UserGuideDocument, ReadsWellInTheGuideWindow) {
+    auto* window = windows::TUserGuideWindow::showGuide(
+        nullptr, QDir(docsDirectory()).filePath(QStringLiteral("mode_emploi.htm")));
+    const std::unique_ptr<windows::TUserGuideWindow> owned(window);
+    window->resize(900, 700);
+    QApplication::processEvents();
+    QTextDocument* document = window->browser()->document();
+    const double line = QFontMetricsF(document->defaultFont()).lineSpacing() * 1.45;
+    QStringList sections;
+    int pictures = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QRectF box = document->documentLayout()->blockBoundingRect(block);
+        double pictureHeight = 0;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextImageFormat image = fragment.fragment().charFormat().toImageFormat();
+            if (!image.isValid() || image.name().contains(QStringLiteral("molvanex.png"))) {
+                continue;
+            }
+            const QSize natural = QImageReader(QDir(docsDirectory()).filePath(image.name())).size();
+            EXPECT_EQ(QSizeF(image.width(), image.height()), QSizeF(natural)) << image.name().toStdString();
+            EXPECT_EQ(block.text(), QString(QChar::ObjectReplacementCharacter)) << image.name().toStdString();
+            pictureHeight = image.height();
+            ++pictures;
+        }
+        if (block.blockFormat().headingLevel() == 2) {
+            sections << block.text();
+        }
+        EXPECT_LE(box.height(), std::max(pictureHeight + line, 8 * line))
+            << block.text().left(60).toStdString();
+    }
+    ASSERT_EQ(sections.size(), 11);
+    for (qsizetype i = 0; i < sections.size(); ++i) {
+        EXPECT_TRUE(sections[i].startsWith(QStringLiteral("%1. ").arg(i + 1))) << sections[i].toStdString();
+    }
+    EXPECT_EQ(pictures, 8);
+    EXPECT_EQ(window->browser()->horizontalScrollBar()->maximum(), 0);
 }
 
 } // namespace

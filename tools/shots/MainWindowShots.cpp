@@ -20,6 +20,8 @@ namespace {
 
 const QRect lessonWorkArea(0, 0, 1024, 738);
 const QRect fullHdWorkArea(0, 0, 1920, 1080);
+// The user guide's pictures: the window at its design size, which the guide shows at its own size.
+const QRect designWorkArea(0, 0, 788, 545);
 
 QImage mainWindowAt(int preset, int position, const QRect& workArea = lessonWorkArea,
                     const QString& firstQuantity = {}) {
@@ -73,6 +75,12 @@ const shots::Registrar copperOxideHalfway(QStringLiteral("main-window-preset2-50
                                           [] { return mainWindowAt(2, 50); });
 const shots::Registrar copperOxideFinal(QStringLiteral("main-window-preset2-100"),
                                         [] { return mainWindowAt(2, 100); });
+const shots::Registrar guideStart(QStringLiteral("guide-main-window-start"),
+                                  [] { return mainWindowAt(1, 0, designWorkArea); });
+const shots::Registrar guideHalfway(QStringLiteral("guide-main-window-preset2-50"),
+                                    [] { return mainWindowAt(2, 50, designWorkArea); });
+const shots::Registrar guideFinal(QStringLiteral("guide-main-window-preset2-100"),
+                                  [] { return mainWindowAt(2, 100, designWorkArea); });
 const shots::Registrar hydrogencarbonate(QStringLiteral("main-window-preset7-30"),
                                          [] { return mainWindowAt(7, 30); });
 

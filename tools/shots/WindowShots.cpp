@@ -26,6 +26,8 @@ namespace {
 
 const QRect lessonWorkArea(0, 0, 1024, 738);
 const QSize fullHd(1920, 1080);
+// The user guide's pictures: the window at its design size, which the guide shows at its own size.
+const QSize designSize(789, 545);
 
 // The main window with the copper oxide equation, as the windows read it.
 struct Lesson {
@@ -50,6 +52,12 @@ QImage zoomPage(int page, int position, QSize size = fullHd, int scalePercent = 
 const shots::Registrar zoomHistogram(QStringLiteral("zoom-histogram"), [] { return zoomPage(0, 60); });
 const shots::Registrar zoomCurves(QStringLiteral("zoom-curves"), [] { return zoomPage(1, 60); });
 const shots::Registrar zoomBoth(QStringLiteral("zoom-both"), [] { return zoomPage(2, 60); });
+const shots::Registrar guideHistogram(QStringLiteral("guide-zoom-histogram"),
+                                      [] { return zoomPage(0, 60, designSize); });
+const shots::Registrar guideCurves(QStringLiteral("guide-zoom-curves"),
+                                   [] { return zoomPage(1, 60, designSize); });
+const shots::Registrar guideBoth(QStringLiteral("guide-zoom-both"),
+                                 [] { return zoomPage(2, 60, designSize); });
 // A screen smaller than the window's design width; then the window enlarged for a projected lesson.
 const shots::Registrar zoomSmall(QStringLiteral("zoom-700x560"),
                                  [] { return zoomPage(2, 60, QSize(700, 560)); });
