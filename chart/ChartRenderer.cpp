@@ -865,78 +865,145 @@ void ChartRenderer::paintAxisTitles(QPainter& p) const {
 }
 
 // A mark stands at its arrow's length beyond the end of its bar, inside the room it may draw in: the
-// plot with its back wall for a clipped mark, the chart below its title otherwise. Near the edge of that
-// room the arrow shortens, and a bar that leaves no room for the box beyond its end carries it inside
-// that end, so that the pupil always reads the whole mark.
-std::optional<ChartRenderer::MarkPlace> ChartRenderer::markPlace(const Mark& mark, const QSizeF& size) const {
-    auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
-    const auto face = barFace(mark.series, mark.point);
-    if (!face) {
+// plot with its back wall for a clipped mark, the chart between its title and its bottom axis, right of
+// its left axis, otherwise. When that place is taken by a bar or an earlier mark, the mark goes to the
+// nearest free place that stays clear of every bar, of the earlier marks and of the axes, its arrow
+// still joining it to its bar. Only a mark that finds no such place stands where it did before: beyond
+// its bar, and inside that bar's end when even that room is missing, where the pupil still reads it whole.
+void ChartRenderer::placeMarks(const QSizeF& size) {
+    std::vector<QRectF> obstacles;
+    if (legend_) {
+        obstacles.push_back(*legend_);
+    }
+    for (int s = 0; s < chart_.seriesCount(); ++s) {
+        if (chart_.series(s).kind() != SeriesKind::Bar) {
+            continue;
+        }
+        for (int i = 0; i < chart_.series(s).count(); ++i) {
+            if (const auto face = barFace(s, i)) {
+                // The front face with the top and the side the depth adds to it.
+                obstacles.push_back(face->united(face->translated(depthOffset())));
+            }
+        }
+    }
+    std::vector<QRectF> taken;
+    marksClear_ = true;
+    for (Mark& mark : marks_) {
+        const auto face = barFace(mark.series, mark.point);
+        if (!face) {
+            continue;
+        }
+        auto& bars = static_cast<const BarSeries&>(chart_.series(mark.series));
+        const Metrics m{text_, text_.font(bars.marks().font())};
+        double width = 0;
+        for (const QString& line : mark.lines) {
+            width = std::max(width, m.horizontalAdvance(line));
+        }
+        const QSizeF boxSize(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
+        const bool up = bars.point(mark.point).y >= 0;
+        const QPointF anchor =
+            (up ? QPointF(face->center().x(), face->top()) : QPointF(face->center().x(), face->bottom())) +
+            depthOffset() / 2;
+        const double arrow = std::clamp(bars.marks().arrowLength(), 0, 1000);
+        const double below = titleLines_.isEmpty() ? 0 : titleBlock_.bottom() + blockGap;
+        const QRectF room = bars.marks().clip() ? markClip()
+                                                : QRectF(QPointF(plot_.left() + 1, below),
+                                                         QPointF(size.width(), plot_.bottom()));
+        const QRectF wanted(QPointF(anchor.x() - boxSize.width() / 2,
+                                    up ? anchor.y() - arrow - boxSize.height() : anchor.y() + arrow),
+                            boxSize);
+        std::vector<QRectF> blocking = obstacles;
+        blocking.insert(blocking.end(), taken.begin(), taken.end());
+        const std::optional<QRectF> free = freePlace(wanted, room, blocking);
+        QRectF box = free ? *free : fallbackPlace(wanted, *face, up, room, taken);
+        marksClear_ = marksClear_ && free.has_value();
+        taken.push_back(box);
+        mark.place = MarkPlace{anchor, arrowEnd(anchor, box), box};
+    }
+}
+
+// The free box of wanted's size nearest to wanted inside room, next to the edges of what blocks it.
+std::optional<QRectF> ChartRenderer::freePlace(const QRectF& wanted, const QRectF& room,
+                                               const std::vector<QRectF>& blocking) {
+    constexpr double gap = 2;
+    const auto isFree = [&](const QRectF& box) {
+        return room.contains(box) && std::none_of(blocking.begin(), blocking.end(), [&](const QRectF& other) {
+                   return other.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2).intersects(box);
+               });
+    };
+    if (room.width() < wanted.width() || room.height() < wanted.height()) {
         return std::nullopt;
     }
-    const Metrics m{text_, text_.font(bars.marks().font())};
-    double width = 0;
-    for (const QString& line : mark.lines) {
-        width = std::max(width, m.horizontalAdvance(line));
+    const auto clampedLeft = [&](double x) {
+        return std::clamp(x, room.left(), room.right() - wanted.width());
+    };
+    const auto clampedTop = [&](double y) {
+        return std::clamp(y, room.top(), room.bottom() - wanted.height());
+    };
+    std::vector<double> lefts{clampedLeft(wanted.left())};
+    std::vector<double> tops{clampedTop(wanted.top())};
+    for (const QRectF& other : blocking) {
+        lefts.push_back(clampedLeft(other.right() + gap));
+        lefts.push_back(clampedLeft(other.left() - gap - wanted.width()));
+        tops.push_back(clampedTop(other.top() - gap - wanted.height()));
+        tops.push_back(clampedTop(other.bottom() + gap));
     }
-    const QSizeF boxSize(width + 2 * markPadding, mark.lines.size() * m.height() + markPadding);
-    const bool up = bars.point(mark.point).y >= 0;
-    const QPointF d = depthOffset() / 2;
-    const QPointF anchor =
-        (up ? QPointF(face->center().x(), face->top()) : QPointF(face->center().x(), face->bottom())) + d;
-    const double arrow = std::clamp(bars.marks().arrowLength(), 0, 1000);
-    const double below = titleLines_.isEmpty() ? 0 : titleBlock_.bottom() + blockGap;
-    const QRectF room =
-        bars.marks().clip() ? markClip() : QRectF(QPointF(0, below), QPointF(size.width(), size.height()));
+    std::optional<QRectF> best;
+    double bestCost = std::numeric_limits<double>::infinity();
+    for (double top : tops) {
+        for (double left : lefts) {
+            const QRectF box(QPointF(left, top), wanted.size());
+            const double cost = std::abs(left - wanted.left()) + std::abs(top - wanted.top());
+            if (cost < bestCost && isFree(box)) {
+                best = box;
+                bestCost = cost;
+            }
+        }
+    }
+    return best;
+}
+
+// Where a mark with no free place stands: beyond its bar as far as the room allows, inside its bar's
+// end when the room ends first, and below or above the earlier marks it would cover.
+QRectF ChartRenderer::fallbackPlace(const QRectF& wanted, const QRectF& face, bool up, const QRectF& room,
+                                    const std::vector<QRectF>& taken) {
     const auto inside = [&room](QRectF box) {
         box.moveLeft(std::max(room.left(), std::min(box.left(), room.right() - box.width())));
         box.moveTop(std::max(room.top(), std::min(box.top(), room.bottom() - box.height())));
         return box;
     };
-    QRectF box(QPointF(anchor.x() - boxSize.width() / 2,
-                       up ? anchor.y() - arrow - boxSize.height() : anchor.y() + arrow),
-               boxSize);
-    box = inside(box);
-    if (up ? box.bottom() > anchor.y() : box.top() < anchor.y()) {
-        box.moveTop(up ? face->top() + markPadding : face->bottom() - markPadding - box.height());
+    QRectF box = inside(wanted);
+    const double anchorY = up ? face.top() : face.bottom();
+    if (up ? box.bottom() > anchorY : box.top() < anchorY) {
+        box.moveTop(up ? face.top() + markPadding : face.bottom() - markPadding - box.height());
         box = inside(box);
     }
-    return MarkPlace{anchor, anchor, box};
-}
-
-// A mark that would cover one placed before it moves below it, or above it when the room ends first.
-void ChartRenderer::placeMarks(const QSizeF& size) {
-    std::vector<QRectF> taken;
-    for (Mark& mark : marks_) {
-        mark.place = markPlace(mark, size);
-        if (!mark.place) {
-            continue;
+    for (std::size_t attempt = 0; attempt <= taken.size(); ++attempt) {
+        const auto covered = std::find_if(taken.begin(), taken.end(),
+                                          [&box](const QRectF& other) { return other.intersects(box); });
+        if (covered == taken.end()) {
+            break;
         }
-        QRectF& box = mark.place->box;
-        const bool clipped = static_cast<const BarSeries&>(chart_.series(mark.series)).marks().clip();
-        const double floor = clipped ? markClip().bottom() : size.height();
-        for (std::size_t attempt = 0; attempt <= taken.size(); ++attempt) {
-            const auto covered = std::find_if(taken.begin(), taken.end(),
-                                              [&box](const QRectF& other) { return other.intersects(box); });
-            if (covered == taken.end()) {
-                break;
-            }
-            if (covered->bottom() + 1 + box.height() <= floor) {
-                box.moveTop(covered->bottom() + 1);
-            } else {
-                box.moveBottom(covered->top() - 1);
-            }
-        }
-        taken.push_back(box);
-        // The arrow joins the end of the bar to the box's nearer edge when the box lies beyond that end.
-        const QPointF anchor = mark.place->anchor;
-        const double x = std::clamp(anchor.x(), box.left(), box.right());
-        if (box.bottom() <= anchor.y()) {
-            mark.place->end = QPointF(x, box.bottom());
-        } else if (box.top() >= anchor.y()) {
-            mark.place->end = QPointF(x, box.top());
+        if (covered->bottom() + 1 + box.height() <= room.bottom()) {
+            box.moveTop(covered->bottom() + 1);
+        } else {
+            box.moveBottom(covered->top() - 1);
         }
     }
+    return box;
+}
+
+// The arrow joins the end of the bar to the nearer edge of its box, unless the box touches that end.
+QPointF ChartRenderer::arrowEnd(const QPointF& anchor, const QRectF& box) {
+    const QPointF nearest(std::clamp(anchor.x(), box.left(), box.right()),
+                          std::clamp(anchor.y(), box.top(), box.bottom()));
+    if (box.contains(anchor)) {
+        return anchor;
+    }
+    if (anchor.y() < box.top() || anchor.y() > box.bottom()) {
+        return QPointF(nearest.x(), anchor.y() < box.top() ? box.top() : box.bottom());
+    }
+    return QPointF(anchor.x() < box.left() ? box.left() : box.right(), nearest.y());
 }
 
 QRectF ChartRenderer::markClip() const {

@@ -91,6 +91,9 @@ public:
     // plot and its back wall.
     std::vector<QRectF> markBoxes() const;
     QRectF markClip() const;
+    // Whether every mark found a place clear of every bar, of the other marks and of the axes; a chart
+    // too small for its marks has one standing on its bar.
+    bool marksClear() const { return marksClear_; }
 
 private:
     struct AxisLayout {
@@ -133,7 +136,11 @@ private:
     void paintSeries(QPainter& p) const;
     void placeMarks(const QSizeF& size);
     void fitCategoryNames();
-    std::optional<MarkPlace> markPlace(const Mark& mark, const QSizeF& size) const;
+    static std::optional<QRectF> freePlace(const QRectF& wanted, const QRectF& room,
+                                           const std::vector<QRectF>& blocking);
+    static QRectF fallbackPlace(const QRectF& wanted, const QRectF& face, bool up, const QRectF& room,
+                                const std::vector<QRectF>& taken);
+    static QPointF arrowEnd(const QPointF& anchor, const QRectF& box);
     double leftTitleX() const;
     double bottomTitleTop() const;
     double bottomLabelsTop() const;
@@ -166,6 +173,7 @@ private:
     AxisLayout bottom_;
     double leftLabelsWidth_ = 0;
     std::vector<Mark> marks_;
+    bool marksClear_ = true;
 };
 
 } // namespace chart

@@ -274,18 +274,26 @@ void TChartView::setScale(double scale) {
     chartChanged();
 }
 
-double TChartView::fittingScale(const QSize& size) {
-    if (scale_ == 1) {
+double TChartView::fittingScale(const QSize& size, double scale) {
+    if (scale <= 1) {
         return 1;
     }
     const double needed = ChartRenderer(*this, QSizeF(size), text_).widthNeeded();
-    return std::clamp(size.width() / needed, 1.0, scale_);
+    return std::clamp(size.width() / needed, 1.0, scale);
+}
+
+QSizeF TChartView::layoutSize(const QSize& size, std::optional<double> scale) {
+    return QSizeF(size) / fittingScale(size, scale.value_or(scale_));
+}
+
+bool TChartView::marksClearAt(const QSize& size, std::optional<double> scale) {
+    return ChartRenderer(*this, layoutSize(size, scale), text_).marksClear();
 }
 
 void TChartView::paintChart(QPainter& painter, const QSize& size) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
     const PaintingScope scope(painting_);
-    const double scale = fittingScale(size);
+    const double scale = fittingScale(size, scale_);
     const ChartRenderer renderer(*this, QSizeF(size) / scale, text_);
     // The background fills the widget whatever the scale; what stands on it is drawn enlarged.
     const auto drawBackground = [&](QPainter& p) {
@@ -317,7 +325,7 @@ void TChartView::paintChart(QPainter& painter, const QSize& size) {
 
 void TChartView::paintChartOnce(QPainter& painter, const QSize& size, Background background) {
     const PaintingScope scope(painting_);
-    const double scale = fittingScale(size);
+    const double scale = fittingScale(size, scale_);
     const ChartRenderer renderer(*this, QSizeF(size) / scale, text_);
     painter.save();
     paintBackground(painter, QSizeF(size), background);

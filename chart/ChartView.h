@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QKeyEvent;
 class QMenu;
@@ -46,6 +47,11 @@ public:
     // itself out in its size divided by the scale, then draws everything enlarged by it.
     double scale() const { return scale_; }
     void setScale(double scale);
+    // The size the chart lays itself out in when it is drawn in size at scale (its own unless given):
+    // smaller by the scale, less where its title or a legend above the plot would not fit across it.
+    QSizeF layoutSize(const QSize& size, std::optional<double> scale = std::nullopt);
+    // Whether every bar mark then finds a place clear of the bars, the axes and the other marks.
+    bool marksClearAt(const QSize& size, std::optional<double> scale = std::nullopt);
 
     // The lines a printout and an image for print carry above the chart, the equation first: the window
     // knows what its chart shows (the equation, the initial quantities, X) and is asked when it prints.
@@ -98,9 +104,9 @@ private:
     // The heading above the chart on white, across its width, as an image for print carries it.
     framework::PageHeading imageHeading();
     void paintBackground(QPainter& painter, const QSizeF& size, Background background) const;
-    // The scale the chart is drawn at in size: the view's, less where its title or a legend above the plot
-    // would no longer fit across it, never below 1.
-    double fittingScale(const QSize& size);
+    // The scale the chart is drawn at in size: the given one, less where its title or a legend above the
+    // plot would no longer fit across it, never below 1.
+    double fittingScale(const QSize& size, double scale);
     struct BackgroundKey;
     BackgroundKey backgroundKey(const QSize& size, qreal devicePixelRatio) const;
     const QImage& backgroundPicture(const QSize& size, qreal devicePixelRatio);

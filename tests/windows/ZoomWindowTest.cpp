@@ -5,6 +5,7 @@
 #include "FakeMainForm.h"
 #include "WindowTestSupport.h"
 #include "support/Eventually.h"
+#include "support/MarkChecks.h"
 
 #include "chart/ChartRenderer.h"
 #include "chart/ChartView.h"
@@ -285,29 +286,23 @@ TEST_F(ZoomWindow, ACoefficientTwoForTheProductEndsTheLeftAxesAtEleven) {
     }
 }
 
-// Both bar charts keep every mark whole, clear of the others and of the title, up to the largest
-// quantity the fields take.
-TEST_F(ZoomWindow, EveryBarMarkIsWholeInBothBarCharts) {
-    auto window = open();
-    auto* pages = child<QTabWidget>(*window, "PageControleZoom");
-    for (const char* quantity : {"10", "50"}) {
-        typeInto(field(*window, "n1z"), QString::fromLatin1(quantity));
-        for (int position : {0, 5}) {
-            slideTo(*window, position);
-            for (const auto& [page, name] : {std::pair{0, "Courbe_1"}, {2, "courbe_11"}}) {
-                pages->setCurrentIndex(page);
-                chart::TChartView* view = chartOf(*window, name);
-                chart::TextCache text;
-                const chart::ChartRenderer layout(*view, QSizeF(view->size()), text);
-                const std::vector<QRectF> marks = layout.markBoxes();
-                ASSERT_EQ(marks.size(), std::size_t(view->barSeries(0).count())) << name;
-                for (std::size_t i = 0; i < marks.size(); ++i) {
-                    EXPECT_TRUE(layout.markClip().contains(marks[i]))
-                        << name << " " << quantity << " mark " << i;
-                    EXPECT_FALSE(marks[i].intersects(layout.scenery().titleBlock)) << name << " mark " << i;
-                    for (std::size_t j = 0; j < i; ++j) {
-                        EXPECT_FALSE(marks[i].intersects(marks[j])) << name << " marks " << j << ", " << i;
-                    }
+// Both bar charts keep every mark whole and clear of the bars, the axes and the other marks, for the
+// longest formulas and up to the largest quantity the fields take, from the start to the end.
+TEST_F(ZoomWindow, EveryBarMarkStandsClearInBothBarCharts) {
+    for (int preset : {1, 7}) {
+        main.load(preset);
+        auto window = open();
+        auto* pages = child<QTabWidget>(*window, "PageControleZoom");
+        for (const char* quantity : {"1", "10", "50"}) {
+            typeInto(field(*window, "n1z"), QString::fromLatin1(quantity));
+            for (int position : {0, 5, 60, 100}) {
+                slideTo(*window, position);
+                for (const auto& [page, name] : {std::pair{0, "Courbe_1"}, {2, "courbe_11"}}) {
+                    pages->setCurrentIndex(page);
+                    testing_support::expectMarksClear(*chartOf(*window, name),
+                                                      "preset " + std::to_string(preset) + ", " + quantity +
+                                                          " mol, position " + std::to_string(position) +
+                                                          ", " + name);
                 }
             }
         }

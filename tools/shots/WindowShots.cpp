@@ -29,14 +29,16 @@ const QSize fullHd(1920, 1080);
 // The user guide's pictures: the window at its design size, which the guide shows at its own size.
 const QSize designSize(789, 545);
 
-// The main window with the copper oxide equation, as the windows read it.
+// The main window with the copper oxide equation, or the seventh one, as the windows read it.
 struct Lesson {
-    Lesson() { main.BevelCheck2->setChecked(true); }
+    explicit Lesson(bool seventh = false) {
+        (seventh ? main.BevelCheck7 : main.BevelCheck2)->setChecked(true);
+    }
     app::TFiche_molvanex main{nullptr, [] { return lessonWorkArea; }};
 };
 
-QImage zoomPage(int page, int position, QSize size = fullHd, int scalePercent = 100) {
-    Lesson lesson;
+QImage zoomPage(int page, int position, QSize size = fullHd, int scalePercent = 100, bool seventh = false) {
+    Lesson lesson(seventh);
     windows::TFicheZoom zoom(lesson.main, nullptr);
     zoom.setWindowState(Qt::WindowNoState);
     zoom.resize(size);
@@ -63,6 +65,11 @@ const shots::Registrar zoomSmall(QStringLiteral("zoom-700x560"),
                                  [] { return zoomPage(2, 60, QSize(700, 560)); });
 const shots::Registrar zoom200(QStringLiteral("zoom-both-200"), [] { return zoomPage(2, 60, fullHd, 200); });
 const shots::Registrar zoom300(QStringLiteral("zoom-both-300"), [] { return zoomPage(2, 60, fullHd, 300); });
+// The seventh equation's long formulas during a run and at its end, at the largest scales.
+const shots::Registrar zoomSeventh300(QStringLiteral("zoom-both-preset7-300-60"),
+                                      [] { return zoomPage(2, 60, fullHd, 300, true); });
+const shots::Registrar zoomSeventh300End(QStringLiteral("zoom-both-preset7-300-100"),
+                                         [] { return zoomPage(2, 100, fullHd, 300, true); });
 const shots::Registrar zoomHistogram200(QStringLiteral("zoom-histogram-200"),
                                         [] { return zoomPage(0, 60, fullHd, 200); });
 const shots::Registrar zoomCurves300(QStringLiteral("zoom-curves-300"),
