@@ -6,10 +6,17 @@
 
 #include <QFont>
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
 namespace windows {
+
+// A dialog border of fixed size: a title with the system menu and the close box, and no button to
+// maximise or minimise a window that keeps its size.
+inline constexpr Qt::WindowFlags fixedDialogBorder = Qt::Dialog | Qt::CustomizeWindowHint |
+                                                     Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                                     Qt::WindowCloseButtonHint;
 
 // A font by its face and character height in pixels.
 QFont pixelFont(const QString& face, int pixelSize, bool bold = false, bool underline = false);

@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -310,6 +311,14 @@ void TMeasurementGrid::fitColumns() {
     for (int column = 0; column < model_.columnCount(); ++column) {
         setColumnWidth(column, widestText(model_, column, headingMetrics, metrics) + cellPadding);
     }
+}
+
+int TMeasurementGrid::widthShowingEveryColumn() const {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        width += columnWidth(column);
+    }
+    return width;
 }
 
 QString TMeasurementGrid::selectionText() const {

@@ -108,6 +108,8 @@ public:
     // Widens the columns to their headings and to the widest values, which lie at the two ends of the
     // table since every quantity moves linearly with X.
     void fitColumns();
+    // The width that shows every column whole beside the vertical scroll bar.
+    int widthShowingEveryColumn() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -43,7 +43,7 @@ const QString& memoText() {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* owner)
-    : QDialog(owner)
+    : QDialog(owner, fixedDialogBorder)
     , Panel1(new QFrame(this))
     , ProgramIcon(new QLabel(Panel1))
     , OKButton(new QPushButton(QStringLiteral("OK"), this)) {

@@ -13,6 +13,7 @@
 
 #include <QHeaderView>
 #include <QLocale>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace windows {
@@ -47,7 +48,7 @@ std::vector<MeasurementTableModel::Heading> headingsFor(const MainFormData& main
 } // namespace
 
 TFicheTab::TFicheTab(MainFormData& main, QWidget* owner)
-    : QDialog(owner)
+    : QDialog(owner, fixedDialogBorder)
     , main_(main)
     , Panel1(new QWidget(this))
     , Panel2(new QWidget(Panel1))
@@ -123,7 +124,7 @@ TFicheTab::~TFicheTab() = default;
 
 void TFicheTab::FormCreate() {
     Tableau->table().setHeadings(headingsFor(main_));
-    Tableau->fitColumns();
+    fitColumns();
     inputs_.n1 = framework::strictReal(main_.initialQuantityText(1));
     inputs_.n2 = framework::strictReal(main_.initialQuantityText(2));
     inputs_.a = main_.coefficients();
@@ -139,7 +140,21 @@ void TFicheTab::CalculValeurs(int last) {
     MeasurementInputs inputs = inputs_;
     inputs.slot4Present = !main_.coefficientText(4).isEmpty();
     Tableau->table().setMeasurements(Measurements(inputs, main_.xmax(), last + 1));
+    fitColumns();
+}
+
+void TFicheTab::fitColumns() {
     Tableau->fitColumns();
+    // The design width, or more when the equation's columns need it, so that every column shows whole;
+    // never wider than the screen, where the grid scrolls sideways instead.
+    const int margins =
+        Panel1->layout()->contentsMargins().left() + Panel1->layout()->contentsMargins().right();
+    int width = std::max(clientWidth, Tableau->widthShowingEveryColumn() + margins);
+    if (const QScreen* shown = screen()) {
+        width = std::min(width, std::max(clientWidth, shown->availableGeometry().width() -
+                                                          (frameGeometry().width() - geometry().width())));
+    }
+    setFixedSize(width, clientHeight);
 }
 
 int TFicheTab::countFromText(const QString& text) const {

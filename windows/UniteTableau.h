@@ -43,6 +43,8 @@ private:
     void GlyphButton1Click(QObject* sender);
     // Fills the grid with last + 1 measurements from X = 0 to xmax; nothing when last is below 0.
     void CalculValeurs(int last);
+    // Sizes the columns to their contents and the window to its columns.
+    void fitColumns();
     int countFromText(const QString& text) const;
     QString countMessage() const;
 

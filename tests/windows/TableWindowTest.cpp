@@ -22,6 +22,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -114,6 +115,24 @@ TEST_F(TableWindow, TheGridHeadersShowBothHeadingLines) {
         EXPECT_GE(grid->columnWidth(column),
                   grid->horizontalHeader()->fontMetrics().horizontalAdvance(heading))
             << "column " << column;
+    }
+}
+
+// The window keeps its design size, and widens to show every column of a long equation whole, as many
+// measurements as are asked.
+TEST_F(TableWindow, EveryColumnShowsWhole) {
+    for (const auto& [preset, count] : {std::pair{1, "100"}, {7, "100"}, {7, "1000000"}}) {
+        main.load(preset);
+        auto window = open();
+        validate(*window, QString::fromLatin1(count));
+        auto* grid = child<windows::TMeasurementGrid>(*window, "Tableau");
+        QApplication::processEvents();
+        EXPECT_GE(window->width(), 385) << preset;
+        EXPECT_EQ(window->height(), 458) << preset;
+        const int last = grid->model()->columnCount() - 1;
+        EXPECT_LE(grid->columnViewportPosition(last) + grid->columnWidth(last), grid->viewport()->width())
+            << "preset " << preset << ", " << count << " measurements";
+        EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0) << preset;
     }
 }
 
