@@ -8,6 +8,7 @@
 #include "framework/ErrorGuard.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
+#include "framework/WorkAreaFit.h"
 #include "windows/EquationList.h"
 #include "windows/SecondaryWindows.h"
 
@@ -65,7 +66,10 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     Timer1->setInterval(simulationInterval);
     connectEvents();
 
-    fitToWorkArea();
+    // The window fills the work area, its frame included, whatever the window manager makes of it.
+    (new framework::WorkAreaFit(
+         *this, [this] { return this->workArea(); }, framework::WorkAreaFit::Border::Sizeable))
+        ->fit();
     FormCreate();
     // A kept list that cannot be read is told, and the program goes on with an empty one.
     framework::guarded([this] { teachersList_->load(); });
@@ -88,17 +92,8 @@ void TFiche_molvanex::FormActivate() {
     sizeCharts();
 }
 
-void TFiche_molvanex::fitToWorkArea() {
-    const QRect area = workArea_ ? workArea_() : screen()->availableGeometry();
-    // The outer frame, once the desktop has given the window one, stays inside the work area too.
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const QRect target = area.marginsRemoved(frame);
-    if (geometry() != target) {
-        setGeometry(target);
-    }
+QRect TFiche_molvanex::workArea() const {
+    return workArea_ ? workArea_() : screen()->availableGeometry();
 }
 
 void TFiche_molvanex::sizeCharts() {
@@ -134,14 +129,7 @@ void TFiche_molvanex::showEvent(QShowEvent* event) {
 void TFiche_molvanex::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        framework::guarded([this] {
-            if (!fittedToWorkArea_) {
-                // By the first activation the desktop has framed the window: fit the frame too.
-                fittedToWorkArea_ = true;
-                fitToWorkArea();
-            }
-            FormActivate();
-        });
+        framework::guarded([this] { FormActivate(); });
     }
 }
 

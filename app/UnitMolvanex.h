@@ -87,6 +87,7 @@ public:
     bool seventhEquationChecked() const override;
     bool fourthCurveLifted() const override;
     double xmax() const override { return xmax_; }
+    QRect workArea() const override;
 
     // Creation and activation.
     void FormCreate();
@@ -354,12 +355,10 @@ private:
     void setLineWidth(int pixels);
 
     // Size and place (UnitMolvanex.cpp).
-    void fitToWorkArea();
     void sizeCharts();
     void placeInitialStateTitle();
 
     WorkArea workArea_;
-    bool fittedToWorkArea_ = false;
     double xmax_ = 0;
     // The loaded equation's one-line text, as a situation keeps it, and whether it is a teacher's.
     QString equationLine_;

@@ -42,6 +42,7 @@ public:
     double initialQuantityValue(int reactant) const override { return reactant == 1 ? 2.5 : 5; }
     bool seventhEquationChecked() const override { return false; }
     double xmax() const override { return 2.5; }
+    QRect workArea() const override { return {0, 0, 1024, 738}; }
 };
 
 void OpenFillAndScrollToTheEnd(benchmark::State& state) {

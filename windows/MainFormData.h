@@ -5,6 +5,7 @@
 
 #include "model/Advancement.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -28,6 +29,8 @@ public:
     // for the seventh equation while its box is checked.
     virtual bool fourthCurveLifted() const { return seventhEquationChecked(); }
     virtual double xmax() const = 0;
+    // The desktop's work area the main window fills, which the zoom window covers too.
+    virtual QRect workArea() const = 0;
 
     // The four coefficient texts as reals, as every window computes quantities from them: an empty
     // slot-4 coefficient (no fourth species) counts as 0, any other text that is no number fails with the

@@ -1,7 +1,9 @@
 #include "windows/UniteZoom.h"
 
+#include "chart/ChartRenderer.h"
 #include "chart/ChartView.h"
 #include "chart/FormCharts.h"
+#include "chart/TextCache.h"
 #include "controls/FlatButtons.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/GlyphBtn.h"
@@ -16,6 +18,7 @@
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
 #include "framework/TrackBar.h"
+#include "framework/WorkAreaFit.h"
 #include "model/Advancement.h"
 #include "windows/FormStyle.h"
 #include "windows/SecondaryWindows.h"
@@ -24,18 +27,22 @@
 #include "windows/Worksheet.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace windows {
 
@@ -56,6 +63,14 @@ constexpr std::array<int, 4> bandEdges{30, 140, 410, designClientHeight};
 constexpr int smallestScale = 100;
 constexpr int largestScale = 300;
 constexpr int scaleStep = 25;
+// The scale shows this long after each change, over the pages' top right corner.
+constexpr int scaleLabelMs = 2000;
+// A plot smaller than this, in the chart's own design pixels, is no longer read from the back of a room.
+constexpr QSizeF smallestReadablePlot(200, 150);
+// The bars the marks must find room for: the start, the middle and the end of the run.
+constexpr std::array<int, 3> runPositions{0, 50, 100};
+// The initial quantities the fields take, as in the main window.
+constexpr double largestQuantity = 50;
 // One notch of a mouse wheel; a touchpad sends smaller turns that add up to it.
 constexpr int wheelNotch = 120;
 constexpr int splitterWidth = 3;
@@ -75,13 +90,6 @@ constexpr int seventhMarksPoints = 10;
 constexpr int marksPoints = 12;
 
 const QString ethanoateIon = QStringLiteral("CH<sub>3</sub>COO<sup>-</sup>(aq)");
-
-// Only another of the program's windows taking over makes this one run its opening steps when it comes
-// back: an error box, a menu or another application does not.
-bool isProgramWindow(const QWidget* window) {
-    return window != nullptr && qobject_cast<const QMessageBox*>(window) == nullptr &&
-           window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip;
-}
 
 // A splitter that gives its first pane a chosen width as soon as it has its own size, so that the width
 // can be chosen while the page holding it is hidden.
@@ -178,8 +186,9 @@ controls::TFloatSpinEdit* quantityField(QWidget* parent, const char* name, const
     field->setColor(framework::clTeal);
     setTextColor(field, framework::clWhite);
     field->setIncrement(0.1);
+    // The main window's bounds: a quantity out of them is brought into them when the field is left.
     field->setMinValue(0);
-    field->setMaxValue(0); // no bounds
+    field->setMaxValue(largestQuantity);
     field->setValue(1);
     field->setGeometry(4, top, 47, 22);
     return field;
@@ -225,16 +234,14 @@ std::string plain(const MainFormData& main, int slot) {
 } // namespace
 
 TFicheZoom::TFicheZoom(MainFormData& main, QWidget* owner)
-    // A dialog border: no button to maximise, minimise or restore it, and no frame to drag (resizeEvent).
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowCloseButtonHint)
+    // A dialog border: no button to maximise, minimise or restore it, and no frame to drag.
+    : QDialog(owner, fixedDialogBorder)
     , main_(main) {
     setObjectName(QStringLiteral("FicheZoom"));
     setWindowTitle(QStringLiteral("Zoom"));
     setFont(formFont());
     setBackground(this, framework::clPaleYellow);
     resize(designClientWidth, designClientHeight);
-    setWindowState(Qt::WindowMaximized);
 
     buildPages();
     buildColumn();
@@ -246,6 +253,10 @@ TFicheZoom::TFicheZoom(MainFormData& main, QWidget* owner)
         columnPlaces_.push_back({control, control->geometry(), control->font(),
                                  (text && text->autoSize()) || (label && label->autoSizing())});
     }
+    // Maximised, as the whole work area with its frame, at that one size.
+    (new framework::WorkAreaFit(
+         *this, [this] { return main_.workArea(); }, framework::WorkAreaFit::Border::Fixed))
+        ->fit();
     layoutColumns();
 
     auto* focusMark = new framework::FocusMark(this);
@@ -431,6 +442,19 @@ void TFicheZoom::buildScaleKeys() {
     keys({QKeySequence(QKeySequence::ZoomOut)}, [this] { return scalePercent_ - scaleStep; });
     keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, [] { return smallestScale; });
 
+    // The scale is told for a moment, without touching the caption the pupils read.
+    scaleLabel_ = new QLabel(this);
+    scaleLabel_->setObjectName(QStringLiteral("Echelle"));
+    scaleLabel_->setAutoFillBackground(true);
+    scaleLabel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    scaleLabel_->setMargin(4);
+    setBackground(scaleLabel_, framework::clPaleYellow);
+    scaleLabel_->hide();
+    scaleLabelTimer_ = new QTimer(this);
+    scaleLabelTimer_->setSingleShot(true);
+    scaleLabelTimer_->setInterval(scaleLabelMs);
+    connect(scaleLabelTimer_, &QTimer::timeout, scaleLabel_, &QWidget::hide);
+
     for (QWidget* control : findChildren<QWidget*>()) {
         control->installEventFilter(this);
     }
@@ -454,11 +478,44 @@ bool TFicheZoom::eventFilter(QObject* watched, QEvent* event) {
 
 void TFicheZoom::setScalePercent(int percent) {
     percent = std::clamp(percent, smallestScale, largestScale);
+    // Only as far as the pages still fit the window, on the screen it is on.
+    while (percent > scalePercent_ && !fitsAt(percent)) {
+        percent -= scaleStep;
+    }
+    const bool largest = percent == largestScale || !fitsAt(percent + scaleStep);
+    showScale(percent, largest);
     if (percent == scalePercent_) {
         return;
     }
+    applyScale(percent);
+}
+
+void TFicheZoom::showScale(int percent, bool largest) {
+    scaleLabel_->setText(largest ? QStringLiteral("%1 % (maximum)").arg(percent)
+                                 : QStringLiteral("%1 %").arg(percent));
+    QFont font = formFont();
+    font.setPixelSize(int(std::lrint(2 * 11 * percent / 100.0)));
+    font.setBold(true);
+    scaleLabel_->setFont(font);
+    scaleLabel_->adjustSize();
+    placeScaleLabel();
+    scaleLabel_->show();
+    scaleLabel_->raise();
+    scaleLabelTimer_->start();
+}
+
+void TFicheZoom::placeScaleLabel() {
+    const QRect pages = PageControleZoom->geometry();
+    scaleLabel_->move(std::max(0, pages.right() - scaleLabel_->width() - 8),
+                      PageControleZoom->tabBar()->height() + 8);
+}
+
+void TFicheZoom::applyScale(int percent) {
     scalePercent_ = percent;
     const double s = scale();
+    QFont tabs = formFont();
+    tabs.setPixelSize(int(std::lrint(tabs.pixelSize() * s)));
+    PageControleZoom->tabBar()->setFont(tabs);
     for (chart::TChartView* view : {Courbe_1, courbe_2, courbe_11, courbe_22}) {
         view->setScale(s);
     }
@@ -475,15 +532,14 @@ void TFicheZoom::setScalePercent(int percent) {
     sharePageBetweenCharts();
 }
 
-int TFicheZoom::layoutColumn() {
-    const double s = scale();
-    const int stripWidth = int(std::lrint(columnWidth * s));
+TFicheZoom::ColumnPlan TFicheZoom::planColumn(double s) const {
+    ColumnPlan plan;
+    plan.stripWidth = int(std::lrint(columnWidth * s));
     // A column taller than the window goes on in another strip on its right: each band takes the first
     // strip with room for it. The design column keeps its one strip in a window shorter than it.
     const double limit = std::max(height(), designClientHeight);
     std::vector<double> stripBottoms;
-    std::array<std::pair<int, double>, bandEdges.size() - 1> bandPlaces{}; // strip and top of each band
-    for (std::size_t band = 0; band < bandPlaces.size(); ++band) {
+    for (std::size_t band = 0; band < plan.bands.size(); ++band) {
         const double bandHeight = (bandEdges[band + 1] - bandEdges[band]) * s;
         std::size_t strip = 0;
         while (strip < stripBottoms.size() && stripBottoms[strip] + bandHeight > limit) {
@@ -492,14 +548,22 @@ int TFicheZoom::layoutColumn() {
         if (strip == stripBottoms.size()) {
             stripBottoms.push_back(bandEdges[0] * s);
         }
-        bandPlaces[band] = {int(strip), stripBottoms[strip]};
+        plan.bands[band] = {int(strip), stripBottoms[strip]};
         stripBottoms[strip] += bandHeight;
+        plan.whole = plan.whole && stripBottoms[strip] <= limit;
     }
+    plan.width = int(stripBottoms.size()) * plan.stripWidth;
+    return plan;
+}
+
+int TFicheZoom::layoutColumn() {
+    const double s = scale();
+    const ColumnPlan plan = planColumn(s);
     for (const ColumnPlace& place : columnPlaces_) {
         const auto next = std::upper_bound(bandEdges.begin() + 1, bandEdges.end() - 1, place.design.top());
         const std::size_t band = std::size_t(next - bandEdges.begin() - 1);
-        const auto [strip, top] = bandPlaces[band];
-        const QPoint at(strip * stripWidth + int(std::lrint(place.design.left() * s)),
+        const auto [strip, top] = plan.bands[band];
+        const QPoint at(strip * plan.stripWidth + int(std::lrint(place.design.left() * s)),
                         int(std::lrint(top + (place.design.top() - bandEdges[band]) * s)));
         if (place.sizedByContent) {
             place.control->move(at);
@@ -508,7 +572,79 @@ int TFicheZoom::layoutColumn() {
                                                        int(std::lrint(place.design.height() * s)))));
         }
     }
-    return int(stripBottoms.size()) * stripWidth;
+    return plan.width;
+}
+
+// Whether every page fits the window at the scale: the column whole in its strips, the tabs across the
+// pages, every plot still readable and every bar mark clear of the bars, the axes and the other marks
+// from the start of the run to its end.
+bool TFicheZoom::fitsAt(int percent) {
+    if (percent <= smallestScale) {
+        return true;
+    }
+    if (percent > largestScale) {
+        return false;
+    }
+    const double s = percent / 100.0;
+    const ColumnPlan column = planColumn(s);
+    const int pageWidth = width() - column.width;
+    if (!column.whole || pageWidth <= 0) {
+        return false;
+    }
+    QTabBar* tabBar = PageControleZoom->tabBar();
+    QFont tabFont = formFont();
+    tabFont.setPixelSize(int(std::lrint(tabFont.pixelSize() * s)));
+    const QFontMetrics now(tabBar->font());
+    const QFontMetrics scaled(tabFont);
+    int tabsWidth = 0;
+    for (int tab = 0; tab < tabBar->count(); ++tab) {
+        const int padding = tabBar->tabRect(tab).width() - now.horizontalAdvance(tabBar->tabText(tab));
+        tabsWidth += scaled.horizontalAdvance(tabBar->tabText(tab)) + std::max(0, padding);
+    }
+    const int pageHeight = height() - (tabBar->sizeHint().height() - now.height() + scaled.height());
+    if (tabsWidth > pageWidth || pageHeight <= 0) {
+        return false;
+    }
+    const QSize whole(pageWidth, pageHeight);
+    const QSize half(int(std::lrint(pageWidth / 2.0)), pageHeight);
+    const QSize rest(pageWidth - half.width() - splitterWidth, pageHeight);
+    chart::TextCache text;
+    for (const auto& [view, size] :
+         {std::pair{Courbe_1, whole}, {courbe_2, whole}, {courbe_11, half}, {courbe_22, rest}}) {
+        const QSizeF plot = chart::ChartRenderer(*view, view->layoutSize(size, s), text).plotArea().size();
+        if (plot.width() < smallestReadablePlot.width() || plot.height() < smallestReadablePlot.height()) {
+            return false;
+        }
+    }
+    return marksClearThroughTheRun(*Courbe_1, whole, s) && marksClearThroughTheRun(*courbe_11, half, s);
+}
+
+// The bar chart's marks at the start, the middle and the end of the run, on a copy of the chart.
+bool TFicheZoom::marksClearThroughTheRun(chart::TChartView& view, const QSize& size, double s) {
+    const double n1 = quantity(n1z);
+    const double n2 = quantity(n2z);
+    const model::Coefficients a = main_.coefficients();
+    const QSizeF layout = view.layoutSize(size, s);
+    chart::TextCache text;
+    for (const int position : runPositions) {
+        chart::ChartModel copy;
+        copy.setLocaleProvider([] { return framework::numberLocale(); });
+        chart::BarSeries& bars =
+            &view == Courbe_1 ? chart::configureCourbe1(copy) : chart::configureCourbe11(copy);
+        bars.OnGetMarkText = view.barSeries(0).OnGetMarkText;
+        copy.leftAxis().setMaximum(view.leftAxis().maximum());
+        copy.leftAxis().setIncrement(view.leftAxis().increment());
+        const model::Quantities q = model::quantitiesAt(n1, n2, a, model::advancementAt(position, xmaxZoom_));
+        const std::array<double, 4> values = q.bySlot();
+        for (int slot = 1; slot <= (species4Present() ? 4 : 3); ++slot) {
+            bars.addBar(values[std::size_t(slot - 1)], plain(main_, slot),
+                        speciesColors[std::size_t(slot - 1)]);
+        }
+        if (!chart::ChartRenderer(copy, layout, text).marksClear()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFicheZoom::sharePageBetweenCharts() {
@@ -524,47 +660,26 @@ void TFicheZoom::layoutColumns() {
 void TFicheZoom::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     framework::guarded([&] {
-        if (event->spontaneous()) {
-            keepTheMaximisedSize();
+        // A smaller screen may no longer hold the scale chosen on a larger one.
+        while (!fitsAt(scalePercent_)) {
+            applyScale(scalePercent_ - scaleStep);
         }
         layoutColumns();
+        sharePageBetweenCharts();
+        placeScaleLabel();
     });
-}
-
-// The window has a fixed border: the size the desktop gives it maximised is the only one, which tells the
-// window manager to offer no frame to drag. A window manager may first map the window at its design size
-// and maximise it afterwards, and may tell the new state before or after the new size; so the size is
-// kept once the window is maximised and as wide as the work area, less the thin side borders some
-// platforms keep on a maximised window (Qt's frame geometry cannot tell them while the window is mapped).
-void TFicheZoom::keepTheMaximisedSize() {
-    constexpr int widestSideBorders = 8;
-    if (!(windowState() & Qt::WindowMaximized) || screen() == nullptr) {
-        return;
-    }
-    const int sideBorders = screen()->availableGeometry().width() - width();
-    if (sideBorders >= 0 && sideBorders <= widestSideBorders) {
-        setFixedSize(size());
-    }
 }
 
 void TFicheZoom::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && event->spontaneous()) {
-        framework::guarded([this] { keepTheMaximisedSize(); });
-        return;
-    }
-    if (event->type() != QEvent::ActivationChange) {
-        return;
-    }
-    framework::guarded([this] {
-        if (!isActiveWindow()) {
-            formTookActivation_ = isProgramWindow(QApplication::activeWindow());
-            return;
-        }
-        if (formTookActivation_) {
+    // The opening steps run once per opening: coming back from the measurement table, an error box or
+    // another program keeps the page, the quantities and the slider the pupil left.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !opened_) {
+        framework::guarded([this] {
+            opened_ = true;
             FormActivate();
-        }
-    });
+        });
+    }
 }
 
 void TFicheZoom::FormActivate() {
@@ -626,9 +741,20 @@ bool TFicheZoom::species4Present() const {
     return !moles4z->isHidden();
 }
 
+double TFicheZoom::quantity(const controls::TFloatSpinEdit* field) {
+    return std::clamp(field->value(), field->minValue(), field->maxValue());
+}
+
+QString TFicheZoom::quantityText(const controls::TFloatSpinEdit* field) {
+    // The field's own text while it is a quantity within the bounds (5 stays 5); otherwise the quantity
+    // the window computes with, so that the column says what the bars and the curves show.
+    const double read = framework::lenientReal(field->text(), std::numeric_limits<double>::quiet_NaN());
+    return read == quantity(field) ? field->text() : framework::textG15(quantity(field));
+}
+
 void TFicheZoom::n1zChange(QObject*) {
-    const double n1 = n1z->value();
-    const double n2 = n2z->value();
+    const double n1 = quantity(n1z);
+    const double n2 = quantity(n2z);
     const int a1 = framework::strictInteger(main_.coefficientText(1));
     if (main_.coefficientText(2).isEmpty()) {
         main_.setCoefficientText(2, QStringLiteral("1"));
@@ -650,11 +776,11 @@ void TFicheZoom::n1zChange(QObject*) {
 }
 
 void TFicheZoom::initialisationClick(QObject*) {
-    n1_x->setCaption(n1z->text());
-    n2_x->setCaption(n2z->text());
+    n1_x->setCaption(quantityText(n1z));
+    n2_x->setCaption(quantityText(n2z));
     nx->setCaption(QStringLiteral("0"));
     columnShows(0);
-    fillBars({n1z->value(), n2z->value(), 0, 0}, species4Present());
+    fillBars({quantity(n1z), quantity(n2z), 0, 0}, species4Present());
     BarZoom->setPosition(0);
     for (const auto* set : {&lines2z, &lines22z}) {
         for (std::size_t i = 0; i < set->size(); ++i) {
@@ -670,8 +796,9 @@ TFicheZoom::SliderState TFicheZoom::sliderState() const {
     SliderState state;
     state.p = BarZoom->position();
     state.x = model::advancementAt(state.p, xmaxZoom_);
-    state.n1 = framework::strictReal(n1z->text());
-    state.n2 = framework::strictReal(n2z->text());
+    // A number out of the fields' bounds counts as the bound it passed, as the field will make it.
+    state.n1 = std::clamp(framework::strictReal(n1z->text()), n1z->minValue(), n1z->maxValue());
+    state.n2 = std::clamp(framework::strictReal(n2z->text()), n2z->minValue(), n2z->maxValue());
     state.a = main_.coefficients();
     state.q = model::quantitiesAt(state.n1, state.n2, state.a, state.x);
     return state;
@@ -809,7 +936,7 @@ void TFicheZoom::Series1zGetMarkText(chart::BarSeries& sender, int valueIndex, s
 
 void TFicheZoom::Series11zGetMarkText(chart::BarSeries& sender, int valueIndex, std::string& markText) {
     Series1zGetMarkText(sender, valueIndex, markText);
-    Series11z->marks().setFontSize(main_.seventhEquationChecked() ? seventhMarksPoints : marksPoints);
+    sender.marks().setFontSize(main_.seventhEquationChecked() ? seventhMarksPoints : marksPoints);
 }
 
 } // namespace windows

@@ -14,6 +14,8 @@
 #include <vector>
 
 class QAction;
+class QLabel;
+class QTimer;
 class QMenu;
 class QSplitter;
 class QTabWidget;
@@ -52,7 +54,9 @@ public:
     double xmaxZoom() const { return xmaxZoom_; }
 
     // The size texts and lines are drawn at, in percent, for a lesson projected on a wall: Ctrl++,
-    // Ctrl+- and Ctrl+wheel step it by 25 between 100 and 300, Ctrl+0 returns to 100, the design look.
+    // Ctrl+- and Ctrl+wheel step it by 25 from 100, the design look, up to the largest scale at which
+    // every page still fits the window (300 at most); Ctrl+0 returns to 100. Each change shows the scale
+    // for a moment.
     int scalePercent() const { return scalePercent_; }
     void setScalePercent(int percent);
 
@@ -106,9 +110,25 @@ private:
     void fillBars(const std::array<double, 4>& values, bool withSlot4);
     bool species4Present() const;
     void layoutColumns();
-    void keepTheMaximisedSize();
+    // Where the column's three bands go at a scale: a strip and a top for each, the strips' width and
+    // whether every band lies whole within the window's height.
+    struct ColumnPlan {
+        int stripWidth = 0;
+        int width = 0;
+        bool whole = true;
+        std::array<std::pair<int, double>, 3> bands{};
+    };
+    ColumnPlan planColumn(double scale) const;
     // Places the column's controls at the scale and returns the column's width.
     int layoutColumn();
+    bool fitsAt(int percent);
+    bool marksClearThroughTheRun(chart::TChartView& view, const QSize& size, double scale);
+    void applyScale(int percent);
+    void showScale(int percent, bool largest);
+    void placeScaleLabel();
+    // The quantity a field holds, within its bounds, and the text the column shows for it.
+    static double quantity(const controls::TFloatSpinEdit* field);
+    static QString quantityText(const controls::TFloatSpinEdit* field);
     // The two charts of the side-by-side page take half of it each (an exact half goes to the even width).
     void sharePageBetweenCharts();
     double scale() const { return scalePercent_ / 100.0; }
@@ -126,8 +146,10 @@ private:
         bool sizedByContent;
     };
     std::vector<ColumnPlace> columnPlaces_;
-    // Whether the window that took the activation from this one was another of the program's windows.
-    bool formTookActivation_ = true;
+    // Whether the opening steps have run.
+    bool opened_ = false;
+    QLabel* scaleLabel_ = nullptr;
+    QTimer* scaleLabelTimer_ = nullptr;
 
     QTabWidget* PageControleZoom;
     QWidget* TabHisto;

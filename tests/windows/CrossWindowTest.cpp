@@ -5,6 +5,7 @@
 #include "support/Eventually.h"
 
 #include "app/UnitMolvanex.h"
+#include "chart/ChartView.h"
 #include "controls/BevelCheck.h"
 #include "controls/FloatSpinEdit.h"
 #include "controls/MarkupImageList.h"
@@ -83,8 +84,9 @@ TEST_F(CrossWindow, TheTableOpenedFromTheZoomReadsTheMainWindow) {
         // A window manager gives the activation back to the zoom; the offscreen platform leaves it to us.
         zoom.activateWindow();
         ASSERT_EVENTUALLY(zoom.isActiveWindow());
-        EXPECT_EQ(child<controls::TFloatSpinEdit>(zoom, "n1z")->text(), main.MaskEdit11i->text())
-            << "back from the table, the zoom takes the main window's quantities again";
+        EXPECT_EQ(child<controls::TFloatSpinEdit>(zoom, "n1z")->text(), QStringLiteral("4"))
+            << "back from the table, the zoom keeps the quantity typed into it";
+        EXPECT_DOUBLE_EQ(child<chart::TChartView>(zoom, "Courbe_1")->barSeries(0).point(0).y, 4);
     });
 }
 

@@ -57,6 +57,7 @@ public:
     }
     bool seventhEquationChecked() const override { return seventh; }
     double xmax() const override { return xmaxValue; }
+    QRect workArea() const override { return area; }
 
     std::array<QString, 4> formulas;
     std::array<QString, 4> coefficients;
@@ -67,6 +68,7 @@ public:
     bool seventh = false;
     double xmaxValue = 0;
     int coefficientWrites = 0;
+    QRect area{0, 0, 1200, 800};
 };
 
 } // namespace windows_tests
