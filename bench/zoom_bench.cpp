@@ -14,14 +14,13 @@
 
 namespace {
 
-const QRect lessonWorkArea(0, 0, 1024, 738);
+// The zoom window covers the main window's work area: a projector's.
+const QRect fullHdWorkArea(0, 0, 1920, 1080);
 
 void BM_ZoomSliderChange(benchmark::State& state) {
-    app::TFiche_molvanex main(nullptr, [] { return lessonWorkArea; });
+    app::TFiche_molvanex main(nullptr, [] { return fullHdWorkArea; });
     main.BevelCheck2->setChecked(true);
     windows::TFicheZoom zoom(main, nullptr);
-    zoom.setWindowState(Qt::WindowNoState);
-    zoom.resize(1920, 1080);
     zoom.show();
     zoom.activateWindow();
     QApplication::processEvents(); // the activation runs the opening steps

@@ -7,7 +7,7 @@ declare -A groups=(
     [build]="g++ cmake ninja-build ccache pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libegl-dev
              libvulkan-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 fonts-dejavu-core
              xvfb xauth xdg-utils clang-format qt6-translations-l10n
-             dbus at-spi2-core python3-pyatspi xdotool openbox x11-utils poppler-utils
+             dbus at-spi2-core python3-pyatspi xdotool openbox xfwm4 python3-xlib x11-utils poppler-utils
              orca speech-dispatcher-espeak-ng"
     [fuzz]="clang libclang-rt-14-dev"
     [bench]="xvfb xauth"

@@ -20,10 +20,10 @@ class Failure(AssertionError):
     pass
 
 
-def start_xvfb(processes):
+def start_xvfb(processes, size="1280x1024"):
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", size + "x24", "-nolisten", "tcp",
          "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     processes.append(xvfb)
@@ -62,25 +62,28 @@ def _use_private_home(home):
 
 
 class Desktop:
-    """The private X server, buses and program; close() ends them all, in reverse order."""
+    """The private X server, buses and program; close() ends them all, in reverse order.
 
-    def __init__(self, program, home=None, before_program=None):
-        """home: a private home for everything started here; before_program(desktop) runs once the buses
-        are up, before the program starts (a screen reader that must hear the program from its start)."""
+    home: a private home for everything started here; size is the screen's; before_program(desktop) runs
+    once the display and the buses are there and before the program starts (a window manager, a panel, a
+    screen reader that must hear the program from its start); extra_environment adds to the program's.
+    """
+
+    def __init__(self, program, home=None, size="1280x1024", before_program=None, extra_environment=None):
         self.processes = []
+        self.program = None
         # Every wait may be stretched on a slow machine (MOLVANEX_ATSPI_SLOWDOWN=3 waits three times longer).
         self.wait = DEFAULT_WAIT * float(os.environ.get("MOLVANEX_ATSPI_SLOWDOWN", "1"))
-        self.program = None
         try:
-            self._start(os.path.abspath(program), home, before_program)
+            self._start(os.path.abspath(program), home, size, before_program, extra_environment)
         except BaseException:
             self.close()
             raise
 
-    def _start(self, program, home, before_program):
+    def _start(self, program, home, size, before_program, extra_environment):
         if home is not None:
             _use_private_home(home)
-        display = start_xvfb(self.processes)
+        display = start_xvfb(self.processes, size)
         os.environ["DISPLAY"] = display
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = _start_session_bus(self.processes)
         os.environ.pop("AT_SPI_BUS_ADDRESS", None)
@@ -105,6 +108,7 @@ class Desktop:
             before_program(self)
 
         environment = dict(os.environ)
+        environment.update(extra_environment or {})
         environment.update({
             "QT_QPA_PLATFORM": "xcb",
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
@@ -299,8 +303,9 @@ class Desktop:
         subprocess.run(["xdotool", "key", "--delay", "30", *keys], check=True)
 
 
-def run(program, scenario, **desktop_options):
-    """Runs scenario(desktop) on a fresh desktop under a hard limit, and returns the exit status."""
+def run(program, scenario, desktop_class=None, **desktop_options):
+    """Runs scenario(desktop) on a fresh desktop_class(program, **desktop_options), a Desktop unless told,
+    under a hard limit, and returns the exit status."""
     limit = int(os.environ.get("MOLVANEX_ATSPI_LIMIT", "240"))
 
     def give_up(signum, frame):
@@ -315,7 +320,7 @@ def run(program, scenario, **desktop_options):
     signal.alarm(limit)
     desktop = None
     try:
-        desktop = Desktop(program, **desktop_options)
+        desktop = (desktop_class or Desktop)(program, **desktop_options)
         scenario(desktop)
         return 0
     except Failure as failure:

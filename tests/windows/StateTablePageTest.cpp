@@ -24,10 +24,10 @@ using windows::TFicheZoom;
 
 class ZoomTablePage : public WindowTest {
 protected:
+    // On a projector's work area.
     std::unique_ptr<TFicheZoom> open() {
+        main.area = QRect(0, 0, 1920, 1080);
         auto window = std::make_unique<TFicheZoom>(main, nullptr);
-        window->setWindowState(Qt::WindowNoState);
-        window->resize(1920, 1080);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->isActiveWindow(); }));

@@ -107,7 +107,7 @@ TEST(UserGuideDocument, ReadsWellInTheGuideWindow) {
     for (qsizetype i = 0; i < sections.size(); ++i) {
         EXPECT_TRUE(sections[i].startsWith(QStringLiteral("%1. ").arg(i + 1))) << sections[i].toStdString();
     }
-    EXPECT_EQ(pictures, 8);
+    EXPECT_EQ(pictures, 9);
     EXPECT_EQ(window->browser()->horizontalScrollBar()->maximum(), 0);
 }
 

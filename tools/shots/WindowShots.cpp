@@ -30,18 +30,18 @@ const QSize fullHd(1920, 1080);
 const QSize designSize(789, 545);
 
 // The main window with the copper oxide equation, or the seventh one, as the windows read it.
+// The zoom window covers the main window's work area.
 struct Lesson {
-    explicit Lesson(bool seventh = false) {
+    explicit Lesson(bool seventh = false, QRect workArea = lessonWorkArea)
+        : main(nullptr, [workArea] { return workArea; }) {
         (seventh ? main.BevelCheck7 : main.BevelCheck2)->setChecked(true);
     }
-    app::TFiche_molvanex main{nullptr, [] { return lessonWorkArea; }};
+    app::TFiche_molvanex main;
 };
 
 QImage zoomPage(int page, int position, QSize size = fullHd, int scalePercent = 100, bool seventh = false) {
-    Lesson lesson(seventh);
+    Lesson lesson(seventh, QRect(QPoint(0, 0), size));
     windows::TFicheZoom zoom(lesson.main, nullptr);
-    zoom.setWindowState(Qt::WindowNoState);
-    zoom.resize(size);
     zoom.show();
     zoom.activateWindow();
     QApplication::processEvents(); // the activation runs the opening steps
@@ -58,6 +58,8 @@ const shots::Registrar guideHistogram(QStringLiteral("guide-zoom-histogram"),
                                       [] { return zoomPage(0, 60, designSize); });
 const shots::Registrar guideCurves(QStringLiteral("guide-zoom-curves"),
                                    [] { return zoomPage(1, 60, designSize); });
+const shots::Registrar guideTable(QStringLiteral("guide-zoom-table"),
+                                  [] { return zoomPage(3, 60, designSize); });
 const shots::Registrar guideBoth(QStringLiteral("guide-zoom-both"),
                                  [] { return zoomPage(2, 60, designSize); });
 // A screen smaller than the window's design width; then the window enlarged for a projected lesson.
