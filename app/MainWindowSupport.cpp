@@ -3,15 +3,12 @@
 #include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
 #include "framework/Edit.h"
+#include "framework/FormulaBreak.h"
 #include "framework/QtColor.h"
 
 #include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
-
-#include <algorithm>
-#include <cstdlib>
-#include <vector>
 
 namespace app::support {
 
@@ -81,49 +78,8 @@ QFont fittedFont(const layout::FontSpec& design, const QString& text, int room) 
 }
 
 QString brokenFormula(const QString& markup) {
-    // Where a line may start, and how many characters are shown before it; a place after a count or a
-    // group ("CH3|CH2") reads better than one between two letters ("C|H").
-    struct Place {
-        qsizetype index;
-        qsizetype shownBefore;
-        bool afterLetter;
-    };
-    std::vector<Place> places;
-    qsizetype shown = 0;
-    int depth = 0; // inside <sub> or <sup>
-    QChar previous;
-    for (qsizetype i = 0; i < markup.size(); ++i) {
-        if (markup.at(i) == QLatin1Char('<')) {
-            const qsizetype end = markup.indexOf(QLatin1Char('>'), i);
-            if (end < 0) {
-                break;
-            }
-            const QString tag = markup.mid(i + 1, end - i - 1).toLower();
-            depth += tag.startsWith(QLatin1String("su")) ? 1 : tag.startsWith(QLatin1String("/su")) ? -1 : 0;
-            i = end;
-            continue;
-        }
-        const QChar c = markup.at(i);
-        if (i > 0 && depth == 0 && (c.isUpper() || c == QLatin1Char('(') || c == QLatin1Char('['))) {
-            places.push_back({i, shown, previous.isLetter()});
-        }
-        previous = c;
-        ++shown;
-    }
-    const bool betterPlaces =
-        std::any_of(places.begin(), places.end(), [](const Place& p) { return !p.afterLetter; });
-    const Place* best = nullptr;
-    for (const Place& place : places) {
-        if (betterPlaces && place.afterLetter) {
-            continue;
-        }
-        if (best == nullptr ||
-            std::abs(2 * place.shownBefore - shown) < std::abs(2 * best->shownBefore - shown)) {
-            best = &place;
-        }
-    }
-    return best == nullptr ? markup
-                           : markup.left(best->index) + QStringLiteral("<BR>") + markup.mid(best->index);
+    const qsizetype at = framework::formulaBreak(markup);
+    return at < 0 ? markup : markup.left(at) + QStringLiteral("<BR>") + markup.mid(at);
 }
 
 void fitMarkupLabel(controls::TMarkupLabel* label, const layout::FontSpec& design, framework::TColor color,

@@ -1,5 +1,6 @@
 #include "chart/ChartRenderer.h"
 
+#include "framework/FormulaBreak.h"
 #include "framework/QtColor.h"
 #include "model/NumberFormat.h"
 
@@ -329,7 +330,8 @@ void ChartRenderer::layOut(const QSizeF& size) {
     const std::string& bottomCaption = chart_.bottomAxis().title().caption();
     const std::string& leftCaption = chart_.leftAxis().title().caption();
     if (chart_.bottomAxis().visible()) {
-        free.setBottom(free.bottom() - tickLength - labelGap - bottomLabels.height());
+        labelsBandHeight_ = bottomLabels.height();
+        free.setBottom(free.bottom() - tickLength - labelGap - labelsBandHeight_);
         if (!blank(bottomCaption)) {
             free.setBottom(free.bottom() - labelGap - text_.height(*bottomTitleFont_));
         }
@@ -394,24 +396,47 @@ void ChartRenderer::layOut(const QSizeF& size) {
 }
 
 // The names under the bars share one size, the labels' own unless the widest would reach its neighbours:
-// a long formula then shrinks rather than go unnamed.
+// a long formula then shrinks rather than go unnamed, and the names too wide even at the smallest size go
+// on two lines, in the height of one.
 void ChartRenderer::fitCategoryNames() {
     constexpr int smallestPixels = 7;
     const Series& named = chart_.series(categorySeries_);
     const double room = plot_.width() / categoryCount() - labelGap;
     ChartFont& font = bottomLabelsChartFont_;
-    const auto widest = [&] {
+    const auto fits = [&] {
         const Metrics m{text_, *bottomLabelsFont_};
-        double width = 0;
-        for (int i = 0; i < named.count(); ++i) {
-            width = std::max(width, m.horizontalAdvance(toQString(named.pointLabel(i))));
+        if (categoryNamesBroken_ && 2 * m.height() > labelsBandHeight_ + labelGap) {
+            return false;
         }
-        return width;
+        for (int i = 0; i < named.count(); ++i) {
+            for (const QString& line : categoryNameLines(toQString(named.pointLabel(i)))) {
+                if (m.horizontalAdvance(line) > room) {
+                    return false;
+                }
+            }
+        }
+        return true;
     };
-    while (font.pixelSize > smallestPixels && widest() > room) {
-        --font.pixelSize;
+    const ChartFont designed = font;
+    for (bool broken : {false, true}) {
+        categoryNamesBroken_ = broken;
+        font = designed;
         bottomLabelsFont_ = &text_.font(font);
+        while (font.pixelSize > smallestPixels && !fits()) {
+            --font.pixelSize;
+            bottomLabelsFont_ = &text_.font(font);
+        }
+        if (fits()) {
+            return;
+        }
     }
+}
+
+QStringList ChartRenderer::categoryNameLines(const QString& name) const {
+    const double room = plot_.width() / categoryCount() - labelGap;
+    const bool tooWide = Metrics{text_, *bottomLabelsFont_}.horizontalAdvance(name) > room;
+    const qsizetype at = categoryNamesBroken_ && tooWide ? framework::formulaBreak(name) : -1;
+    return at < 0 ? QStringList{name} : QStringList{name.left(at), name.mid(at)};
 }
 
 double ChartRenderer::widthNeeded() const {
@@ -554,8 +579,7 @@ bool ChartRenderer::movingPartsClearOfScenery() const {
         }
     }
     if (chart_.bottomAxis().visible()) {
-        scenery.emplace_back(-everywhere, bottomLabelsTop(), 2 * everywhere,
-                             text_.height(*bottomLabelsFont_));
+        scenery.emplace_back(-everywhere, bottomLabelsTop(), 2 * everywhere, bottomLabelsHeight());
         if (!blank(chart_.bottomAxis().title().caption())) {
             scenery.emplace_back(-everywhere, bottomTitleTop(), 2 * everywhere,
                                  text_.height(*bottomTitleFont_));
@@ -816,13 +840,19 @@ void ChartRenderer::paintAxisLabels(QPainter& p) const {
         const Metrics m{text_, *bottomLabelsFont_};
         const double top = bottomLabelsTop();
         double lastRight = -std::numeric_limits<double>::infinity();
-        auto label = [&](double x, const QString& text) {
-            const double w = m.horizontalAdvance(text);
-            if (x - w / 2 < lastRight + labelGap) {
-                return; // category names too long for their bars: skip rather than overlap
+        auto label = [&](double x, const QStringList& lines) {
+            double w = 0;
+            for (const QString& line : lines) {
+                w = std::max(w, m.horizontalAdvance(line));
             }
-            text_.draw(p, QRectF(x - w / 2, top, w, m.height()), Qt::AlignLeft | Qt::AlignTop,
-                       *bottomLabelsFont_, text);
+            if (x - w / 2 < lastRight + labelGap) {
+                return; // labels too long for their room: skip rather than overlap
+            }
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const double lineWidth = m.horizontalAdvance(lines[i]);
+                text_.draw(p, QRectF(x - lineWidth / 2, top + i * m.height(), lineWidth, m.height()),
+                           Qt::AlignLeft | Qt::AlignTop, *bottomLabelsFont_, lines[i]);
+            }
             lastRight = x + w / 2;
         };
         if (categories_) {
@@ -830,11 +860,11 @@ void ChartRenderer::paintAxisLabels(QPainter& p) const {
             const double category = plot_.width() / categoryCount();
             for (int i = 0; i < named.count(); ++i) {
                 const double x = plot_.left() + category * (named.point(i).x + 0.5);
-                label(x, toQString(named.pointLabel(i)));
+                label(x, categoryNameLines(toQString(named.pointLabel(i))));
             }
         } else {
             for (qsizetype i = 0; i < bottom_.labelTexts.size(); ++i) {
-                label(xPixel(bottom_.ticks.labels[std::size_t(i)]), bottom_.labelTexts[i]);
+                label(xPixel(bottom_.ticks.labels[std::size_t(i)]), {bottom_.labelTexts[i]});
             }
         }
     }
@@ -1069,8 +1099,14 @@ double ChartRenderer::bottomLabelsTop() const {
     return crisp(plot_.bottom()) + tickLength + labelGap - 0.5;
 }
 
+double ChartRenderer::bottomLabelsHeight() const {
+    return text_.height(*bottomLabelsFont_) * (categoryNamesBroken_ ? 2 : 1);
+}
+
 double ChartRenderer::bottomTitleTop() const {
-    return plot_.bottom() + tickLength + labelGap + text_.height(*bottomLabelsFont_) + labelGap;
+    // Smaller names on one line bring the title up under them; on two they fill the band laid out.
+    const double labels = categoryNamesBroken_ ? labelsBandHeight_ : bottomLabelsHeight();
+    return plot_.bottom() + tickLength + labelGap + labels + labelGap;
 }
 
 void ChartRenderer::paintTitle(QPainter& p) const {

@@ -74,6 +74,8 @@ public:
         friend bool operator==(const Scenery&, const Scenery&) = default;
     };
     Scenery scenery() const;
+    // The lines a name under the bars is drawn on: two when it is too long for one at the smallest size.
+    QStringList categoryNameLines(const QString& name) const;
 
     // The width the title and a legend above the plot take across the chart, margins included: a chart
     // narrower than that breaks the title's lines or cuts the legend. It does not depend on the chart's
@@ -144,6 +146,7 @@ private:
     double leftTitleX() const;
     double bottomTitleTop() const;
     double bottomLabelsTop() const;
+    double bottomLabelsHeight() const;
 
     ChartModel& chart_;
     TextCache& text_;
@@ -152,7 +155,11 @@ private:
     const QFont* titleFont_ = nullptr;
     const QFont* leftLabelsFont_ = nullptr;
     const QFont* bottomLabelsFont_ = nullptr;
-    ChartFont bottomLabelsChartFont_; // the axis's, or smaller for long category names
+    ChartFont bottomLabelsChartFont_;  // the axis's, or smaller for long category names
+    bool categoryNamesBroken_ = false; // the longest on two lines
+    // The height laid out for the names under the axis: two lines of smaller names take it and the gap
+    // under it, so the axis title stays inside the chart.
+    double labelsBandHeight_ = 0;
     const QFont* leftTitleFont_ = nullptr;
     const QFont* bottomTitleFont_ = nullptr;
     const QFont* legendFont_ = nullptr;

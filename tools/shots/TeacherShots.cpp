@@ -52,6 +52,17 @@ const shots::Registrar ions(QStringLiteral("main-window-teachers-ions"), [] {
     return shots::grabWidget(window);
 });
 
+// Formulas longer than their cells and their bars: on two lines, smaller.
+const shots::Registrar longFormulas(QStringLiteral("main-window-teachers-long"), [] {
+    app::TFiche_molvanex window(nullptr, [] { return lessonWorkArea; });
+    window.useTeachersEquation(windows::chooseEquation(
+        QStringLiteral("2 CH3CH2CH2CH2CH2CH2CH2CH3(l) + 25 O2(g) -> 16 CO2(g) + 18 H2O(g)")));
+    window.MaskEdit11i->setText(QStringLiteral("49,95"));
+    window.MaskEdit22i->setText(QStringLiteral("49,95"));
+    window.BarEvolution->setPosition(100);
+    return shots::grabWidget(window);
+});
+
 // The page of kept equations, from a list of its own rather than the user's.
 const shots::Registrar page(QStringLiteral("main-window-my-equations"), [] {
     const QTemporaryDir data;
