@@ -159,6 +159,8 @@ inline constexpr Bounds aboutButton{704, 190, 69, 22};
 inline constexpr Bounds guideButton{704, 210, 69, 22};
 inline constexpr Bounds quitButton{704, 232, 70, 22};
 inline constexpr Bounds newEquationButton{480, 240, 117, 19};
+// "Révéler", over the final row's species cells while the final state is masked for the class.
+inline constexpr Bounds revealButton{399, 211, 110, 25};
 inline constexpr framework::TColor flatButtonHighlight = framework::rgb(216, 190, 10);
 inline constexpr framework::TColor quitButtonBorder = framework::rgb(153, 143, 130);
 

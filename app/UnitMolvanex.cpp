@@ -1,5 +1,6 @@
 #include "app/UnitMolvanex.h"
 
+#include "app/ExercisePage.h"
 #include "app/MainLayout.h"
 #include "app/MainWindowSupport.h"
 #include "app/TeacherPage.h"
@@ -58,6 +59,7 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     buildMenus();
     buildButtonColumn();
     buildTeacherPage();
+    buildExercisePage();
     // The state table becomes a Tab stop before the Tab order is set.
     buildScreenReaderAccess();
     buildKeyboardAccess();
@@ -74,6 +76,7 @@ TFiche_molvanex::TFiche_molvanex(QWidget* parent, WorkArea workArea)
     // A kept list that cannot be read is told, and the program goes on with an empty one.
     framework::guarded([this] { teachersList_->load(); });
     TabEquations->refresh();
+    TabExercices->refreshEquations();
 }
 
 TFiche_molvanex::~TFiche_molvanex() = default;

@@ -7,7 +7,8 @@
 // The window's code is split by job: UnitMolvanex.cpp creates, activates and sizes it and opens the other
 // windows; UnitMolvanexBuild.cpp builds its controls; UnitMolvanexAccess.cpp gives them to the keyboard
 // and to screen readers; UnitMolvanexEquation.cpp loads equations and fills the state table;
-// UnitMolvanexSimulation.cpp moves X with the slider and the simulation and fills the charts.
+// UnitMolvanexSimulation.cpp moves X with the slider and the simulation and fills the charts;
+// UnitMolvanexTeacher.cpp and UnitMolvanexExercises.cpp join the pages "Mes équations" and "Exercices".
 
 #include "framework/Color.h"
 #include "windows/MainFormData.h"
@@ -41,6 +42,7 @@ class TMarkupLabel;
 
 namespace model {
 struct Equation;
+struct Exercise;
 struct Quantities;
 struct SpeciesSlot;
 } // namespace model
@@ -63,6 +65,7 @@ class TTrackBar;
 
 namespace app {
 
+class ExercisePage;
 class TeacherPage;
 
 class TFiche_molvanex : public QWidget, public windows::MainFormData {
@@ -156,9 +159,20 @@ public:
     void OuvrirSituationClick();
     void EnregistrerSituationClick();
 
+    // "Masquer l'état final", the page "Exercices"'s option for the class: while it is on, until
+    // "Révéler", nothing on this page gives xmax away (the final row and "Xmax", the graduation of X in
+    // the line chart, the slider's far end, the zoom window, the measurement table, the corrected
+    // worksheet), to the eye or to a screen reader. A new equation or new quantities hide it again.
+    void setFinalStateMasked(bool on);
+    void BtnRevelerClick();
+    bool finalStateHidden() const { return finalStateMask_.on && !finalStateMask_.revealed; }
+    // "Voir la solution" of an exercise: its equation and its quantities, the slider at xmax.
+    void showExerciseSolution(const model::Exercise& exercise, const QString& equationLine);
+
     // Controls, as the form names them.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
+    ExercisePage* TabExercices = nullptr;
     TeacherPage* TabEquations = nullptr;
 
     controls::TBevelCheck* BevelCheck1 = nullptr;
@@ -282,6 +296,7 @@ public:
     controls::TFlatButton* FlatButton2 = nullptr;
     controls::TFlatButton* FlatButton1 = nullptr;
     controls::TGlyphButton* GlyphButton3 = nullptr;
+    controls::TGlyphButton* BtnReveler = nullptr;
 
     framework::TTimer* Timer1 = nullptr;
 
@@ -325,6 +340,7 @@ private:
     void buildMenus();
     void buildButtonColumn();
     void buildTeacherPage();
+    void buildExercisePage();
     void addSituationItems(QMenu* menu);
     void connectEvents();
 
@@ -339,13 +355,23 @@ private:
     // Equations and the state table (UnitMolvanexEquation.cpp).
     void presetBoxClicked(int number);
     void loadPreset(int number);
+    // Checks the preset's box, which loads it and unchecks the others; loads it again when it is checked.
+    void choosePreset(int number);
+    // A teacher's equation loaded with the quantities typed, no box checked.
+    void loadTeachersEquation(const windows::EquationChoice& choice);
     void writeSpecies(int slot, const model::SpeciesSlot& species);
     void showFinalRow(double x, const model::Quantities& q, StateWriter writer);
+    void hideFinalRow();
     void keepHeadInCell(int slot);
     void placeEquationSides();
     void showQuantity(int slot, const QString& text);
     bool slot4Present() const;
     windows::EquationList& teachersList() { return *teachersList_; }
+
+    // The final state masked for the class (UnitMolvanexExercises.cpp): what it holds back, set anew
+    // whenever it changes.
+    void showFinalStateMask();
+    void maskFinalStateAgain();
 
     // X, the simulation and the charts (UnitMolvanexSimulation.cpp).
     void showStateAtSlider(StateWriter writer);
@@ -376,6 +402,10 @@ private:
     std::array<QAction*, 6> graduationItems_{};
     std::array<QAction*, 6> graduationItems2_{};
     std::array<QAction*, 5> lineWidthItems_{};
+    struct FinalStateMask {
+        bool on = false;       // "Masquer l'état final"
+        bool revealed = false; // "Révéler", until the equation or a quantity changes
+    } finalStateMask_;
 };
 
 } // namespace app

@@ -1,5 +1,6 @@
 #include "app/UnitMolvanex.h"
 
+#include "app/ExercisePage.h"
 #include "app/MainLayout.h"
 #include "app/TeacherPage.h"
 
@@ -65,6 +66,7 @@ void TFiche_molvanex::buildKeyboardAccess() {
                                 MaskEdit11i,
                                 MaskEdit22i,
                                 Shape1,
+                                BtnReveler,
                                 BtnInitialisation,
                                 GlyphButton1,
                                 GlyphButton4,
@@ -77,8 +79,11 @@ void TFiche_molvanex::buildKeyboardAccess() {
                                 Chart1,
                                 Chart2,
                                 PageControl1->tabBar()};
-    const std::vector<QWidget*> teachers = TabEquations->tabOrder();
-    order.insert(order.end(), teachers.begin(), teachers.end());
+    // The pages after the first, in their order.
+    for (const std::vector<QWidget*>& page :
+         std::initializer_list<std::vector<QWidget*>>{TabExercices->tabOrder(), TabEquations->tabOrder()}) {
+        order.insert(order.end(), page.begin(), page.end());
+    }
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -107,6 +112,10 @@ void TFiche_molvanex::buildScreenReaderAccess() {
                            : plainFormula(column) + QStringLiteral(", ") + slotColumn(column).head->hint();
     };
     reading.cell = [this](int row, int column) {
+        // The class is asked to predict the final state: a screen reader hears no more than the screen shows.
+        if (row == windows::StateTable::rowCount - 1 && finalStateHidden()) {
+            return QStringLiteral("masqué");
+        }
         return windows::heardCell(row, !STX->isHidden(), stateTableCell(row, column));
     };
     reading.cellBounds = [](int row, int column) {

@@ -102,6 +102,16 @@ void TFiche_molvanex::presetBoxClicked(int number) {
     announce(loadedEquation());
 }
 
+void TFiche_molvanex::choosePreset(int number) {
+    controls::TBevelCheck* box = presetBoxes_.at(std::size_t(number - 1));
+    if (box->isChecked()) {
+        loadPreset(number);
+    } else {
+        // Checking the box loads its equation and unchecks the others, as a click does.
+        box->setChecked(true);
+    }
+}
+
 void TFiche_molvanex::BtnInitialClick() {
     loadPreset(1);
 }
@@ -136,6 +146,7 @@ void TFiche_molvanex::loadPreset(int number) {
 // runs see.
 void TFiche_molvanex::loadEquation(const model::Equation& equation, const QString& quantity1,
                                    const QString& quantity2) {
+    maskFinalStateAgain();
     Series1->clear();
     clearLines();
     // Moving the slider back runs its handler for the equation being replaced. A quantity field that
@@ -261,6 +272,7 @@ void TFiche_molvanex::showQuantity(int slot, const QString& text) {
 }
 
 void TFiche_molvanex::MaskEdit11iChange() {
+    maskFinalStateAgain();
     reactiflimitant();
     initialise_graphe();
     TableauCreate();
@@ -282,15 +294,12 @@ void TFiche_molvanex::BtnInitialisationClick() {
     Series5->setShowInLegend(slot4Present());
 }
 
-// The row "Etat final" shows only when X has reached xmax, and its fourth value only when the equation
-// has a fourth species: the value another equation left there is never seen.
+// The row "Etat final" shows only when X has reached xmax and the final state is not masked for the
+// class, and its fourth value only when the equation has a fourth species: the value another equation
+// left there is never seen.
 void TFiche_molvanex::showFinalRow(double x, const model::Quantities& q, StateWriter writer) {
-    if (!model::isFinalState(x, xmax_)) {
-        STX->hide();
-        for (SpeciesColumn& species : columns_) {
-            species.final->hide();
-        }
-        setMarkup(STX, QString());
+    if (finalStateHidden() || !model::isFinalState(x, xmax_)) {
+        hideFinalRow();
         return;
     }
     const bool fourthSpecies = slot4Present();
@@ -313,6 +322,14 @@ void TFiche_molvanex::showFinalRow(double x, const model::Quantities& q, StateWr
         framework::TStaticText* final = slotColumn(slot).final;
         fitInCell(final, final->caption(), layout::boldValueFont, 0, slot);
     }
+}
+
+void TFiche_molvanex::hideFinalRow() {
+    STX->hide();
+    for (SpeciesColumn& species : columns_) {
+        species.final->hide();
+    }
+    setMarkup(STX, QString());
 }
 
 // A long formula ("CH3COOH(aq)") would run over its cell's right border from the designed position:

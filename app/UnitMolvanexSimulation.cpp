@@ -187,9 +187,12 @@ void TFiche_molvanex::GlyphButton1Click() {
     const bool wasRunning = Timer1->enabled();
     reactiflimitant();
     Timer1->setEnabled(true);
-    if (BarEvolution->position() == sliderMaximum) {
+    // The slider's far end is xmax, or the last position before it while the final state is masked.
+    if (BarEvolution->position() == BarEvolution->maximum()) {
         Timer1->setEnabled(false);
-        announce(windows::simulationFinished(framework::textG15(xmax_)));
+        announce(finalStateHidden()
+                     ? QStringLiteral("Simulation arrêtée avant l'état final, qui reste masqué")
+                     : windows::simulationFinished(framework::textG15(xmax_)));
         return;
     }
     BarEvolution->setPosition(BarEvolution->position() + 1);

@@ -62,13 +62,17 @@ void TFiche_molvanex::addSituationItems(QMenu* menu) {
 }
 
 void TFiche_molvanex::useTeachersEquation(const windows::EquationChoice& choice) {
+    loadTeachersEquation(choice);
+    PageControl1->setCurrentWidget(TabSheet1);
+}
+
+void TFiche_molvanex::loadTeachersEquation(const windows::EquationChoice& choice) {
     for (controls::TBevelCheck* box : presetBoxes_) {
         box->setChecked(false);
     }
     equationLine_ = choice.text;
     teachersEquation_ = true;
     loadEquation(choice.record, MaskEdit11i->text(), MaskEdit22i->text());
-    PageControl1->setCurrentWidget(TabSheet1);
 }
 
 void TFiche_molvanex::openSituation(const QString& path) {
@@ -78,11 +82,8 @@ void TFiche_molvanex::openSituation(const QString& path) {
     const QString quantity2 = framework::textG15(situation.quantities[1]);
     if (choice.preset == 0) {
         useTeachersEquation(choice);
-    } else if (!presetBoxes_.at(std::size_t(choice.preset - 1))->isChecked()) {
-        // Checking the box loads its equation and unchecks the others, as a click does.
-        presetBoxes_.at(std::size_t(choice.preset - 1))->setChecked(true);
     } else {
-        loadPreset(choice.preset);
+        choosePreset(choice.preset);
     }
     MaskEdit11i->setText(quantity1);
     MaskEdit22i->setText(quantity2);

@@ -64,6 +64,10 @@ public:
 
     bool visible() const { return visible_; }
     void setVisible(bool on) { assign(visible_, on); }
+    // The labelled ticks along a value axis; without them the axis keeps its line, its title and its
+    // place, and tells no value.
+    bool graduationVisible() const { return graduationVisible_; }
+    void setGraduationVisible(bool on) { assign(graduationVisible_, on); }
 
 private:
     bool automatic_ = true;
@@ -76,6 +80,7 @@ private:
     ChartFont labelsFont_;
     int labelsSize_ = 0;
     bool visible_ = true;
+    bool graduationVisible_ = true;
 };
 
 inline constexpr const char* axisMaximumMessage = "La valeur maximum de l'axe doit être >= Minimum";

@@ -240,6 +240,9 @@ ChartRenderer::AxisLayout ChartRenderer::valueAxis(const Axis& axis, bool vertic
                                                    const QFont& font) const {
     AxisLayout layout;
     std::tie(layout.minimum, layout.maximum) = rangeOf(axis, vertical);
+    if (!axis.graduationVisible()) {
+        return layout;
+    }
     const double height = text_.height(font);
     TickRequest request;
     request.minimum = layout.minimum;

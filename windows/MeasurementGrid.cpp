@@ -1,14 +1,13 @@
 #include "windows/MeasurementGrid.h"
 
-#include "framework/Color.h"
 #include "framework/ErrorGuard.h"
 #include "framework/FileSaving.h"
 #include "framework/LocaleText.h"
 #include "framework/LongWork.h"
 #include "framework/Menu.h"
-#include "framework/PageHeading.h"
 #include "framework/Printing.h"
-#include "framework/QtColor.h"
+#include "framework/TablePrintout.h"
+#include "framework/TableText.h"
 #include "model/NumberFormat.h"
 #include "windows/MeasurementGridAccessible.h"
 
@@ -19,14 +18,10 @@
 #include <QHeaderView>
 #include <QIODevice>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
-#include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 namespace windows {
 
@@ -41,26 +36,10 @@ constexpr int cellPadding = 12;
 // as one text.
 constexpr int csvRowsPerChunk = 10'000;
 
-// The printout, in points.
-constexpr double printTextPoints = 9;
-constexpr double printLineSpacing = 1.35;
-constexpr double printCellPaddingPoints = 8;
-
-// A field holding the separator, a quote or a line break is quoted, as spreadsheets read it.
-QString field(const QString& text, QChar separator) {
-    if (!text.contains(separator) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))) {
-        return text;
-    }
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
-// The width a column's text takes: its two heading lines and, since the widest values lie at the two
-// ends of the table, its first and last values. Screen and printer measure with their own metrics.
-template <class Metrics>
-auto widestText(const MeasurementTableModel& model, int column, const Metrics& headings,
-                const Metrics& values) {
+// The width a column's text takes on screen: its two heading lines and, since the widest values lie at
+// the two ends of the table, its first and last values.
+int widestText(const MeasurementTableModel& model, int column, const QFontMetrics& headings,
+               const QFontMetrics& values) {
     const auto& heading = model.headings()[std::size_t(column)];
     auto width = std::max(headings.horizontalAdvance(heading[0]), headings.horizontalAdvance(heading[1]));
     const int last = model.rowCount() - 1;
@@ -70,90 +49,6 @@ auto widestText(const MeasurementTableModel& model, int column, const Metrics& h
     }
     return width;
 }
-
-// The table on pages of the printer's size: as many rows as a page holds below the heading and the two
-// heading lines of the columns, which every page repeats.
-class MeasurementPrintout final : public framework::PrintedDocument {
-public:
-    MeasurementPrintout(const MeasurementTableModel& model, const QFont& font, const QString& equation,
-                        const QDateTime& printed)
-        : model_(model)
-        , font_(font)
-        , equation_(equation)
-        , printed_(printed) {}
-
-    int layOut(QPaintDevice& device, const QSizeF& area) override {
-        area_ = area;
-        textFont_ = font_;
-        textFont_.setPointSizeF(printTextPoints);
-        headingFont_ = textFont_;
-        headingFont_.setBold(true);
-        const QFontMetricsF textMetrics(textFont_, &device);
-        const QFontMetricsF headingMetrics(headingFont_, &device);
-        line_ = textMetrics.height() * printLineSpacing;
-        padding_ = printCellPaddingPoints * device.logicalDpiY() / 72.0;
-        widths_.clear();
-        for (int column = 0; column < model_.columnCount(); ++column) {
-            widths_.push_back(widestText(model_, column, headingMetrics, textMetrics) + 2 * padding_);
-        }
-        heading_.emplace(QStringList{equation_},
-                         framework::printedLine(QStringLiteral("Tableau des mesures"), printed_), font_,
-                         device.logicalDpiY());
-        const double headings = 2 * line_;
-        rowsPerPage_ = std::max(1, int((area.height() - heading_->height() - headings) / line_));
-        pages_ = std::max(1, (model_.rowCount() + rowsPerPage_ - 1) / rowsPerPage_);
-        return pages_;
-    }
-
-    void paintPage(QPainter& painter, int index) override {
-        heading_->paint(painter, area_.width(), QStringLiteral("page %1 / %2").arg(index + 1).arg(pages_));
-        const double tableTop = heading_->height();
-        const double headingHeight = 2 * line_;
-        const QColor headingFill = framework::toQColor(framework::clPaleYellow);
-        const int first = index * rowsPerPage_;
-        const int rows = std::clamp(model_.rowCount() - first, 0, rowsPerPage_);
-        painter.setPen(Qt::black);
-        double x = 0;
-        for (int column = 0; column < model_.columnCount(); ++column) {
-            const double width = widths_[std::size_t(column)];
-            const auto& heading = model_.headings()[std::size_t(column)];
-            painter.fillRect(QRectF(x, tableTop, width, headingHeight), headingFill);
-            painter.setFont(headingFont_);
-            for (std::size_t part = 0; part < 2; ++part) {
-                painter.drawText(
-                    QRectF(x + padding_, tableTop + double(part) * line_, width - 2 * padding_, line_),
-                    Qt::AlignLeft | Qt::AlignVCenter, heading[part]);
-            }
-            painter.setFont(textFont_);
-            for (int row = 0; row < rows; ++row) {
-                const QRectF cell(x + padding_, tableTop + headingHeight + row * line_, width - 2 * padding_,
-                                  line_);
-                painter.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                                 model_.cellText(first + row, column));
-            }
-            x += width;
-        }
-        const double bottom = tableTop + headingHeight + rows * line_;
-        painter.setPen(QPen(Qt::gray, 0));
-        painter.drawRect(QRectF(0, tableTop, x, bottom - tableTop));
-        painter.drawLine(QPointF(0, tableTop + headingHeight), QPointF(x, tableTop + headingHeight));
-    }
-
-private:
-    const MeasurementTableModel& model_;
-    QFont font_;
-    QString equation_;
-    QDateTime printed_;
-    QSizeF area_;
-    QFont textFont_;
-    QFont headingFont_;
-    double line_ = 0;
-    double padding_ = 0;
-    std::vector<double> widths_;
-    std::optional<framework::PageHeading> heading_;
-    int rowsPerPage_ = 1;
-    int pages_ = 1;
-};
 
 } // namespace
 
@@ -214,7 +109,7 @@ QString MeasurementTableModel::linesText(const Block& block, QChar separator, Gr
             if (column > block.left) {
                 text += separator;
             }
-            text += field(cellOf(column), separator);
+            text += framework::tableField(cellOf(column), separator);
         }
         text += QLatin1Char('\n');
     };
@@ -371,7 +266,7 @@ QString TMeasurementGrid::proposedFileName() const {
 }
 
 void TMeasurementGrid::writeCsv(QIODevice& file, const std::function<void(int)>& rowDone) const {
-    file.write("\xEF\xBB\xBF");
+    file.write(framework::utf8ByteOrderMark);
     const int last = model_.rowCount() - 1;
     const int right = model_.columnCount() - 1;
     MeasurementTableModel::Block block{0, std::min(last, csvRowsPerChunk - 1), 0, right, true};
@@ -387,7 +282,23 @@ void TMeasurementGrid::writeCsv(QIODevice& file, const std::function<void(int)>&
 }
 
 std::unique_ptr<framework::PrintedDocument> TMeasurementGrid::printout(const QDateTime& printed) const {
-    return std::make_unique<MeasurementPrintout>(model_, font(), equation_, printed);
+    framework::PrintedTable table;
+    table.headingLines = {equation_};
+    table.document = QStringLiteral("Tableau des mesures");
+    table.printed = printed;
+    table.font = font();
+    table.columnCount = model_.columnCount();
+    table.rowCount = model_.rowCount();
+    table.headingLineCount = 2;
+    table.heading = [this](int column, int line) {
+        return model_.headings()[std::size_t(column)][std::size_t(line)];
+    };
+    table.cell = [this](int row, int column) { return model_.cellText(row, column); };
+    // Every quantity moves linearly with X: the widest values lie at the two ends of the table.
+    table.widestRows = [this] {
+        return model_.rowCount() == 0 ? std::vector<int>{} : std::vector<int>{0, model_.rowCount() - 1};
+    };
+    return framework::tablePrintout(std::move(table));
 }
 
 void TMeasurementGrid::saveAs() {
