@@ -3,7 +3,6 @@
 #include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
 #include "framework/Edit.h"
-#include "framework/FormulaBreak.h"
 #include "framework/QtColor.h"
 
 #include <QFontMetrics>
@@ -75,11 +74,6 @@ QFont fittedFont(const layout::FontSpec& design, const QString& text, int room) 
         font.setPixelSize(font.pixelSize() - 1);
     }
     return font;
-}
-
-QString brokenFormula(const QString& markup) {
-    const qsizetype at = framework::formulaBreak(markup);
-    return at < 0 ? markup : markup.left(at) + QStringLiteral("<BR>") + markup.mid(at);
 }
 
 void fitMarkupLabel(controls::TMarkupLabel* label, const layout::FontSpec& design, framework::TColor color,

@@ -48,10 +48,6 @@ void showValue(framework::TEdit* field, const QString& text);
 inline constexpr int smallestFittedPixels = 7;
 // The design's font, or a smaller one in which text takes at most room pixels.
 QFont fittedFont(const layout::FontSpec& design, const QString& text, int room);
-// A formula's markup in two lines, broken before the element or group nearest its middle
-// ("CH<sub>3</sub>CH<sub>2</sub><BR>CH<sub>2</sub>CH<sub>3</sub>(l)"), never inside a tag or a subscript;
-// as it was when it has no such place.
-QString brokenFormula(const QString& markup);
 // The markup label's font as designed, or smaller until the label is at most room pixels wide.
 void fitMarkupLabel(controls::TMarkupLabel* label, const layout::FontSpec& design, framework::TColor color,
                     int room);

@@ -9,6 +9,7 @@
 #include "controls/markuplabel.h"
 #include "framework/AccessibleTable.h"
 #include "framework/Edit.h"
+#include "framework/FormulaBreak.h"
 #include "framework/LocaleText.h"
 #include "framework/StaticText.h"
 #include "framework/TrackBar.h"
@@ -341,7 +342,7 @@ void TFiche_molvanex::keepHeadInCell(int slot) {
     const int room = right - layout::slotCellLeft.at(std::size_t(slot - 1)) - 2 * cellPadding;
     head->setSurfaceFont(surfaceFontOf(layout::valueFont, layout::tableTextColor));
     if (head->width() > room && head->htmlLines().size() == 1) {
-        setMarkup(head, brokenFormula(head->htmlLines().constFirst()));
+        setMarkup(head, framework::brokenFormula(head->htmlLines().constFirst()));
     }
     fitMarkupLabel(head, layout::valueFont, layout::tableTextColor, room);
     const layout::Place designed = layout::slotColumns.at(std::size_t(slot - 1)).head;

@@ -49,4 +49,9 @@ qsizetype formulaBreak(const QString& formula) {
     return best == nullptr ? -1 : best->index;
 }
 
+QString brokenFormula(const QString& markup) {
+    const qsizetype at = formulaBreak(markup);
+    return at < 0 ? markup : markup.left(at) + QStringLiteral("<BR>") + markup.mid(at);
+}
+
 } // namespace framework

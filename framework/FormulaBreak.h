@@ -11,4 +11,8 @@ namespace framework {
 // markup ("CH<sub>3</sub>CH<sub>2</sub>..."); -1 when there is no such place.
 qsizetype formulaBreak(const QString& formula);
 
+// A formula's markup in two lines at that place
+// ("CH<sub>3</sub>CH<sub>2</sub><BR>CH<sub>2</sub>CH<sub>3</sub>(l)"); as it was when it has none.
+QString brokenFormula(const QString& markup);
+
 } // namespace framework

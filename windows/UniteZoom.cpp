@@ -12,6 +12,7 @@
 #include "framework/Announcement.h"
 #include "framework/ErrorGuard.h"
 #include "framework/FocusMark.h"
+#include "framework/FormulaBreak.h"
 #include "framework/LocaleText.h"
 #include "framework/Menu.h"
 #include "framework/Shape.h"
@@ -527,6 +528,7 @@ void TFicheZoom::applyScale(int percent) {
             place.control->setFont(font);
         }
     }
+    fitFormulaLabels();
     layoutColumns();
     // The column took or gave back room: the two charts of the side-by-side page share it again.
     sharePageBetweenCharts();
@@ -682,26 +684,61 @@ void TFicheZoom::changeEvent(QEvent* event) {
     }
 }
 
+QString TFicheZoom::formulaMarkup(int slot) const {
+    // The main window carries the water of the seventh equation with the ethanoate ion; here the ion
+    // stands alone.
+    return slot == 4 && main_.seventhEquationChecked() ? ethanoateIon : main_.zoomMarkupFirstLine(slot);
+}
+
+// A teacher's formula may be wider than the column: it shrinks with the column's other texts in
+// proportion, down to a smallest size, and then goes on two lines, smaller again, in the height of one
+// line as designed, rather than run past the window or over the value under it.
+void TFicheZoom::fitFormulaLabels() {
+    constexpr int smallestPixels = 7;
+    constexpr int smallestTwoLinePixels = 5;
+    constexpr int margin = 4;
+    const double s = scale();
+    const std::array<std::pair<controls::TMarkupLabel*, int>, 6> formulas{
+        {{T1z, 1}, {T11z, 1}, {T2z, 2}, {T22z, 2}, {T3z, 3}, {T4z, 4}}};
+    for (const auto& [label, slot] : formulas) {
+        const auto place = std::find_if(columnPlaces_.begin(), columnPlaces_.end(),
+                                        [label](const ColumnPlace& p) { return p.control == label; });
+        const int width = int(std::lrint((columnWidth - place->design.left() - margin) * s));
+        int oneLineHeight = 0;
+        const QString markup = formulaMarkup(slot);
+        const QString broken = framework::brokenFormula(markup);
+        for (const QString& lines : {markup, broken}) {
+            const bool twoLines = lines != markup;
+            const auto fits = [&] {
+                return label->width() <= width && (!twoLines || label->height() <= oneLineHeight);
+            };
+            setMarkup(label, lines);
+            QFont font = place->font;
+            font.setPixelSize(int(std::lrint(place->font.pixelSize() * s)));
+            label->setFont(font);
+            if (!twoLines) {
+                oneLineHeight = label->height();
+            }
+            const int smallest = int(std::lrint((twoLines ? smallestTwoLinePixels : smallestPixels) * s));
+            while (!fits() && font.pixelSize() > smallest) {
+                font.setPixelSize(font.pixelSize() - 1);
+                label->setFont(font);
+            }
+            if (fits()) {
+                break;
+            }
+        }
+    }
+}
+
 void TFicheZoom::FormActivate() {
     PageControleZoom->setCurrentIndex(0);
     layoutColumns();
     sharePageBetweenCharts();
 
-    for (controls::TMarkupLabel* label : {T1z, T11z, T2z, T22z, T3z, T4z}) {
-        label->HTMLText().clear();
-    }
-    T1z->HTMLText().add(main_.zoomMarkupFirstLine(1));
-    T11z->HTMLText().add(main_.zoomMarkupFirstLine(1));
-    T2z->HTMLText().add(main_.zoomMarkupFirstLine(2));
-    T22z->HTMLText().add(main_.zoomMarkupFirstLine(2));
-    T3z->HTMLText().add(main_.zoomMarkupFirstLine(3));
     const bool slot4 = !main_.plainFormula(4).isEmpty();
     T4z->setVisible(slot4);
-    if (slot4) {
-        // The main window carries the water of the seventh equation with the ethanoate ion; here the ion
-        // stands alone.
-        T4z->HTMLText().add(main_.seventhEquationChecked() ? ethanoateIon : main_.zoomMarkupFirstLine(4));
-    }
+    fitFormulaLabels();
 
     // Named after their species, as the main window's fields are.
     n1z->setAccessibleName(QStringLiteral("Quantité initiale de %1 (mol)").arg(main_.plainFormula(1)));

@@ -124,6 +124,8 @@ private:
     bool fitsAt(int percent);
     bool marksClearThroughTheRun(chart::TChartView& view, const QSize& size, double scale);
     void applyScale(int percent);
+    QString formulaMarkup(int slot) const;
+    void fitFormulaLabels();
     void showScale(int percent, bool largest);
     void placeScaleLabel();
     // The quantity a field holds, within its bounds, and the text the column shows for it.

@@ -291,6 +291,39 @@ TEST_F(ZoomWindow, TheSeventhEquationShowsTheEthanoateIonAloneAndSmallerMarks) {
     EXPECT_EQ(bars(*other, "courbe_11").marks().font().pixelSize, chart::pixelsFromPoints(12));
 }
 
+TEST_F(ZoomWindow, ATeachersLongFormulasStayInTheColumnInTheHeightOfOneLineAtEveryScale) {
+    const QString longest =
+        QStringLiteral("CH<sub>3</sub>CH<sub>2</sub>CH<sub>2</sub>CH<sub>2</sub>CH<sub>2</sub>"
+                       "CH<sub>2</sub>CH<sub>2</sub>CH<sub>3</sub>(l)");
+    const QString middling = QStringLiteral("Ca<sub>3</sub>(PO<sub>4</sub>)<sub>2</sub>(s)");
+    main.load(2);
+    main.zoomMarkups = {longest, middling, QStringLiteral("CO<sub>2</sub>(g)"), longest};
+    main.area = QRect(0, 0, 1920, 1080);
+    auto window = open();
+    // Each formula and the rounded frame around it.
+    const std::vector<std::pair<const char*, const char*>> formulaInFrame{
+        {"T1z", "Shape1"},  {"T11z", "Shape2"}, {"T2z", "Shape1"},
+        {"T22z", "Shape2"}, {"T3z", "Shape2"},  {"T4z", "Shape2"}};
+    for (int percent : {100, 200}) {
+        window->setScalePercent(percent);
+        // No taller than a formula on one line as designed, which leaves its value clear.
+        const int oneLine = child(*window, "T3z")->height();
+        for (const auto& [formula, frame] : formulaInFrame) {
+            const QRect label = child(*window, formula)->geometry();
+            EXPECT_TRUE(child(*window, frame)->geometry().contains(label)) << formula << " at " << percent;
+            EXPECT_LE(label.height(), oneLine) << formula << " at " << percent;
+        }
+        EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T3z")->htmlLines(),
+                  QStringList{QStringLiteral("CO<sub>2</sub>(g)")});
+        EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T2z")->htmlLines(), QStringList{middling});
+        EXPECT_EQ(child<controls::TMarkupLabel>(*window, "T1z")
+                      ->htmlLines()
+                      .join(QString())
+                      .count(QStringLiteral("<BR>")),
+                  1);
+    }
+}
+
 TEST_F(ZoomWindow, BarMarksReadTheFormulaOverTheQuantityInMol) {
     main.load(2);
     main.setQuantities(QStringLiteral("2,5"), QStringLiteral("1"));

@@ -1,5 +1,6 @@
 // A teacher's own equations: the editor checking a balanced and an unbalanced line, the page of kept
-// equations, and the main window with a teacher's equation of ions.
+// equations, the main window with a teacher's equation of ions, and formulas too long for one line in
+// the main and zoom windows.
 #include "ScreenshotRegistry.h"
 
 #include "app/TeacherPage.h"
@@ -11,6 +12,7 @@
 #include "windows/EquationList.h"
 #include "windows/TeacherFiles.h"
 #include "windows/UniteNewEquation.h"
+#include "windows/UniteZoom.h"
 
 #include <QApplication>
 #include <QTabWidget>
@@ -53,15 +55,36 @@ const shots::Registrar ions(QStringLiteral("main-window-teachers-ions"), [] {
 });
 
 // Formulas longer than their cells and their bars: on two lines, smaller.
-const shots::Registrar longFormulas(QStringLiteral("main-window-teachers-long"), [] {
-    app::TFiche_molvanex window(nullptr, [] { return lessonWorkArea; });
+void useLongFormulas(app::TFiche_molvanex& window) {
     window.useTeachersEquation(windows::chooseEquation(
         QStringLiteral("2 CH3CH2CH2CH2CH2CH2CH2CH3(l) + 25 O2(g) -> 16 CO2(g) + 18 H2O(g)")));
     window.MaskEdit11i->setText(QStringLiteral("49,95"));
     window.MaskEdit22i->setText(QStringLiteral("49,95"));
     window.BarEvolution->setPosition(100);
+}
+
+const shots::Registrar longFormulas(QStringLiteral("main-window-teachers-long"), [] {
+    app::TFiche_molvanex window(nullptr, [] { return lessonWorkArea; });
+    useLongFormulas(window);
     return shots::grabWidget(window);
 });
+
+// The same in the zoom window on an old school screen, its pages of charts and of the state table.
+QImage zoomWithLongFormulas(int page) {
+    app::TFiche_molvanex main(nullptr, [] { return lessonWorkArea; });
+    useLongFormulas(main);
+    windows::TFicheZoom zoom(main, nullptr);
+    zoom.show();
+    zoom.activateWindow();
+    QApplication::processEvents(); // the activation runs the opening steps
+    zoom.findChild<QTabWidget*>(QStringLiteral("PageControleZoom"))->setCurrentIndex(page);
+    return shots::grabWidget(zoom);
+}
+
+const shots::Registrar zoomLongBoth(QStringLiteral("zoom-teachers-long"),
+                                    [] { return zoomWithLongFormulas(2); });
+const shots::Registrar zoomLongTable(QStringLiteral("zoom-table-teachers-long"),
+                                     [] { return zoomWithLongFormulas(3); });
 
 // The page of kept equations, from a list of its own rather than the user's.
 const shots::Registrar page(QStringLiteral("main-window-my-equations"), [] {
