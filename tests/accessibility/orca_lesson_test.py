@@ -17,7 +17,7 @@ import orca_session
 
 MAIN = "Chimie générale - seconde"
 RUN_WAIT = 40.0  # a simulation lasts about ten seconds
-RECORD_WAIT = 4.0
+RECORD_WAIT = 4.0  # for a text that does not wait for a simulation
 
 
 class Lesson:
@@ -41,7 +41,8 @@ class Lesson:
         test = wanted if callable(wanted) else (lambda sentence: wanted in sentence)
         try:
             return self.d.until(lambda: next((s for s in self.orca.heard_since(mark) if test(s)), None),
-                                f"Orca to say {wanted!r}", wait=RECORD_WAIT if self.record else wait)
+                                f"Orca to say {wanted!r}",
+                                wait=(wait or RECORD_WAIT) if self.record else wait)
         except atspi_session.Failure:
             self.check(False, f"Orca did not say {wanted!r}; it said {self.orca.heard_since(mark)!r}")
 
@@ -96,6 +97,8 @@ class Lesson:
         self.heard(mark, "Avancement maximal atteint : X = 1 mol", RUN_WAIT)
         steps = [s for s in self.orca.heard_since(mark) if re.search(r"X = 0,\d", s)]
         self.check(len(steps) == 1, f"a step of the run heard: {steps}")
+        if self.record:
+            print(f"  (the whole run) -> {self.orca.heard_since(mark)!r}", flush=True)
 
     # --- The lesson -------------------------------------------------------------------------------
 
