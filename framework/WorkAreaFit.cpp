@@ -12,6 +12,9 @@ namespace framework {
 
 namespace {
 
+// The share of the work area's width and height a window not yet framed keeps clear, one tenth.
+constexpr int unframedShare = 10;
+
 // The frame the window manager drew around a window it has mapped; nothing for one not yet shown.
 std::optional<QMargins> drawnFrame(const QWidget* window) {
     const QWindow* handle = window != nullptr ? window->windowHandle() : nullptr;
@@ -36,25 +39,31 @@ WorkAreaFit::WorkAreaFit(QWidget& window, WorkArea workArea, Border border)
 }
 
 void WorkAreaFit::refit() {
-    if (!fitted_ || *fitted_ != std::pair{workArea_(), frame()}) {
+    if (!fitted_ || *fitted_ != room()) {
         fit();
     }
 }
 
-QMargins WorkAreaFit::frame() const {
+WorkAreaFit::Room WorkAreaFit::room() const {
+    const QRect area = workArea_();
     if (const auto own = drawnFrame(&window_)) {
-        return *own;
+        return {area, *own, true};
     }
     // Before the window is framed, its owner's frame is the best guess: one window manager draws both.
     const QWidget* owner = window_.parentWidget() != nullptr ? window_.parentWidget()->window() : nullptr;
-    return drawnFrame(owner).value_or(QMargins());
+    return {area, drawnFrame(owner).value_or(QMargins()), false};
 }
 
 void WorkAreaFit::fit() {
-    const QRect area = workArea_();
-    const QMargins margins = frame();
-    fitted_ = std::pair{area, margins};
-    const QRect target = area.marginsRemoved(margins);
+    const Room now = room();
+    fitted_ = now;
+    QRect target = now.area.marginsRemoved(now.frame);
+    if (!now.framed) {
+        // A window that maps as large as the work area, frame included, may be maximised by the window
+        // manager on its own, and the frame is still a guess: until framed, the window keeps a tenth of
+        // the work area's width and height clear.
+        target.setSize(target.size() - now.area.size() / unframedShare);
+    }
     if (border_ == Border::Fixed &&
         (window_.minimumSize() != target.size() || window_.maximumSize() != target.size())) {
         window_.setFixedSize(target.size());

@@ -4,10 +4,11 @@
 // manager has framed the mapped window (on X11 it tells it as _NET_FRAME_EXTENTS, which Qt reads as the
 // window's frame margins); until then the frame of the window's framed owner stands in for it. Window
 // managers differ: one maps a window at one size and maximises it later, another never maximises a
-// window of fixed size, another maximises a window as large as the screen on its own. Rather than asking
-// any of them to maximise, the window asks for the very place and size it needs, again whenever the work
-// area or its frame changes, and only then, so that a size the user or a window manager chose
-// afterwards for a sizeable window stays.
+// window of fixed size, another maximises a window as large as the screen on its own, and one that does
+// so for a window without a maximise button leaves it stuck past the screen's edge. Rather than asking
+// any of them to maximise, the window maps clearly smaller than the work area, then, once framed, asks
+// for the very place and size it needs, again whenever the work area or its frame changes, and only
+// then, so that a size the user or a window manager chose afterwards for a sizeable window stays.
 
 #include <QMargins>
 #include <QObject>
@@ -15,7 +16,6 @@
 
 #include <functional>
 #include <optional>
-#include <utility>
 
 class QWidget;
 
@@ -37,15 +37,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QMargins frame() const;
+    // What a fit depends on: the work area, the frame, and whether that frame is the window's own.
+    struct Room {
+        QRect area;
+        QMargins frame;
+        bool framed = false;
+        bool operator==(const Room&) const = default;
+    };
+
+    Room room() const;
     // Fits again when the work area or the frame changed since the last fit.
     void refit();
 
     QWidget& window_;
     WorkArea workArea_;
     Border border_;
-    // The work area and the frame the last fit was made for.
-    std::optional<std::pair<QRect, QMargins>> fitted_;
+    std::optional<Room> fitted_;
 };
 
 } // namespace framework

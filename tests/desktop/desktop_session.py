@@ -76,14 +76,17 @@ class XScreen:
     def windows_of(self, pid):
         """The program's managed windows, by title."""
         found = {}
-        for identifier in self._property(self.root, "_NET_CLIENT_LIST") or []:
-            window = self.display.create_resource_object("window", identifier)
-            if (self._property(window, "_NET_WM_PID") or [None])[0] != pid:
-                continue
+        for window in self.stacking_of(pid):
             title = self._property(window, "_NET_WM_NAME", self.atom("UTF8_STRING"))
             if title is not None:
                 found[bytes(title).decode("utf-8")] = window
         return found
+
+    def stacking_of(self, pid):
+        """The program's managed windows, bottom to top."""
+        windows = (self.display.create_resource_object("window", identifier)
+                   for identifier in self._property(self.root, "_NET_CLIENT_LIST_STACKING") or [])
+        return [w for w in windows if (self._property(w, "_NET_WM_PID") or [None])[0] == pid]
 
     def client(self, window):
         """The window's client area on the screen."""
@@ -238,5 +241,20 @@ class SchoolDesktop(atspi_session.Desktop):
         if not folder:
             return
         os.makedirs(folder, exist_ok=True)
-        dump = subprocess.run(["xwd", "-root", "-silent"], capture_output=True, check=True).stdout
-        subprocess.run(["convert", "xwd:-", os.path.join(folder, name + ".png")], input=dump, check=True)
+        path = os.path.join(folder, name + ".png")
+        self._capture("-root", path)
+        # The screen as a whole may not read back what a window shows inside another window manager's
+        # frame: each of the program's windows is laid over it as it reads itself, the topmost last.
+        for window in self.x.stacking_of(self.program.pid):
+            if self.x.viewable(window):
+                client = self.x.client(window)
+                layer = path + ".window.png"
+                self._capture(f"-id {window.id}", layer)
+                subprocess.run(["convert", path, layer, "-geometry", f"+{client.x}+{client.y}", "-composite",
+                                path], check=True)
+                os.remove(layer)
+
+    @staticmethod
+    def _capture(which, path):
+        dump = subprocess.run(["xwd", "-silent", *which.split()], capture_output=True, check=True).stdout
+        subprocess.run(["convert", "xwd:-", path], input=dump, check=True)
