@@ -230,10 +230,24 @@ class SchoolDesktop(atspi_session.Desktop):
         box = accessible.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
         return Rect(box.x, box.y, box.width, box.height)
 
-    def click(self, accessible):
+    def click(self, accessible, button=1):
         box = self.extents(accessible)
         subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + box.width // 2),
-                        str(box.y + box.height // 2), "click", "1"], check=True, timeout=self.wait)
+                        str(box.y + box.height // 2), "click", str(button)], check=True, timeout=self.wait)
+
+    def menu_item(self, name):
+        """The item of an open pop-up menu, a child of the application as every window is."""
+
+        def find():
+            for index in range(self.application.childCount):
+                menu = self.application.getChildAtIndex(index)
+                if menu is not None and menu.getRoleName() == "popup menu":
+                    item = self.find(menu, "menu item", name)
+                    if item is not None:
+                        return item
+            return None
+
+        return self.until(find, f"the menu item {name!r}")
 
     def screenshot(self, name):
         """The whole screen to MOLVANEX_DESKTOP_SHOTS/name.png, when that folder is given."""

@@ -7,8 +7,9 @@ WM is openbox or xfwm4, SIZE the screen's (1024x768); --panel puts a 30 px panel
 makes the work area smaller than the screen. The main and zoom windows cover the work area, the zoom
 window with a border that cannot be resized, at 100 % and at its largest projection scale, on each of
 its pages; the measurement table of the seventh equation shows every column; every object shown in
-those windows lies inside them. --every-window also opens the table's error box, the About box and the
-guide's own window, each of which must lie whole in the work area.
+those windows lies inside them. --every-window also opens the table's error box, the About box, the
+new-equation editor, the chart's save and print dialogs and the guide's own window, each of which must
+lie whole in the work area.
 With MOLVANEX_DESKTOP_SHOTS=folder the screen is saved there as PNG at each step.
 """
 
@@ -22,6 +23,7 @@ import atspi_session  # noqa: E402
 MAIN = "Chimie générale - seconde"
 ZOOM = "Zoom"
 TABLE = "tableau des mesures"
+EDITOR = "Nouvelle Equation"
 ZOOM_PAGES = ["Histogramme évolution", "Courbes de l'évolution", "Histogramme et courbes"]
 DESIGN_TABLE = (385, 458)
 
@@ -176,12 +178,33 @@ class Lesson:
         self.d.until(lambda: "Avancement de la réaction" not in self.d.x.windows_of(self.d.program.pid),
                      "the error box closed")
 
+    def closed(self, title):
+        self.d.until(lambda: title not in self.d.x.windows_of(self.d.program.pid), f"the window {title!r} closed")
+
+    def editor(self, main):
+        self.d.click(self.d.get(main, "page tab", "Mes équations"))
+        self.d.click(self.d.get(main, "push button", "Nouvelle équation…"))
+        self.whole_in_work_area(EDITOR)
+        self.shot("editor")
+        self.d.key("Escape")
+        self.closed(EDITOR)
+        self.d.click(self.d.get(main, "page tab", "Réaction chimique"))
+
     def small_windows(self, main):
         self.d.click(self.d.get(main, "push button", "A propos"))
         self.whole_in_work_area("A propos")
         self.shot("about")
         self.d.key("Return")
-        self.d.until(lambda: "A propos" not in self.d.x.windows_of(self.d.program.pid), "the About box closed")
+        self.closed("A propos")
+        self.editor(main)
+        for item, title in (("Enregistrer l'image sous…", "Enregistrer l'image du graphique"),
+                            ("Imprimer…", "Imprimer")):
+            self.d.click(self.d.get(main, name="Diagramme des quantités de matière"), button=3)
+            self.d.click(self.d.menu_item(item))
+            self.whole_in_work_area(title)
+            self.shot(title.split()[0].lower())
+            self.d.key("Escape")
+            self.closed(title)
         self.d.click(self.d.get(main, "push button", "Mode d'emploi"))
         self.whole_in_work_area("Mode d'emploi")
         self.shot("guide")
