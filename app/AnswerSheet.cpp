@@ -127,8 +127,7 @@ AnswerSheet::AnswerSheet(QWidget* parent)
 }
 
 void AnswerSheet::setExercise(const model::Exercise& exercise, model::Level level) {
-    // The old fields go at once, so that nothing finds them by their names any more.
-    delete content_;
+    dropFields();
     answers_.clear();
     exercise_ = exercise;
     content_ = new QWidget(this);
@@ -143,6 +142,24 @@ void AnswerSheet::setExercise(const model::Exercise& exercise, model::Level leve
     }
     // Shown now rather than at the layout's next pass, so that the fields take the focus at once.
     content_->show();
+}
+
+// A click into a field ends the typing of a series number, which draws a new series while the click is
+// still being delivered to that field: the old fields leave the page, their names and their links now,
+// and are deleted once the event is over.
+void AnswerSheet::dropFields() {
+    if (content_ == nullptr) {
+        return;
+    }
+    layout()->removeWidget(content_);
+    content_->hide();
+    for (QObject* child : content_->findChildren<QObject*>()) {
+        child->setObjectName(QString());
+        child->disconnect(this);
+        child->removeEventFilter(this);
+    }
+    content_->deleteLater();
+    content_ = nullptr;
 }
 
 QWidget* AnswerSheet::answerBox(QWidget* parent, std::size_t index, bool markBeside) {
@@ -180,7 +197,12 @@ QWidget* AnswerSheet::answerBox(QWidget* parent, std::size_t index, bool markBes
     input->setObjectName(objectNameOf(field));
     input->setAccessibleName(toQ(field.name));
     input->setFont(fontOf(answerFont));
-    input->setMinimumWidth(markBeside ? formFieldWidth : tableFieldWidth);
+    // A short answer in a short field; in the tableau, a field fills its cell.
+    if (markBeside) {
+        input->setFixedWidth(formFieldWidth);
+    } else {
+        input->setMinimumWidth(tableFieldWidth);
+    }
     lines->addWidget(input);
 
     answer.mark = new QLabel(box);
@@ -190,6 +212,9 @@ QWidget* AnswerSheet::answerBox(QWidget* parent, std::size_t index, bool markBes
     answer.mark->setMargin(2);
     answer.mark->hide();
     lines->addWidget(answer.mark, markBeside ? 1 : 0);
+    if (markBeside) {
+        lines->addStretch(); // the field keeps its place while its mark is hidden
+    }
     return box;
 }
 

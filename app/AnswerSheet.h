@@ -53,6 +53,7 @@ private:
     };
     enum class Look { None, Right, Wrong, NoAnswer, Solution };
 
+    void dropFields();
     void buildForm(QWidget* content);
     void buildTable(QWidget* content, model::Level level);
     // The input and its mark for field index, in a box of their own.

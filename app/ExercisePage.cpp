@@ -355,8 +355,27 @@ void ExercisePage::startSeries() {
         session_ = std::make_unique<model::SeriesSession>(model::ownEquationSeries(
             number, level, {choice.record, fromQ(choice.text)}, framework::numberLocale()));
     }
-    clock_.start();
+    startClock();
     showExercise();
+}
+
+// A series is timed from the moment the pupil sees it: the one drawn at start waits for the page to be
+// opened, however long the program has been in use before.
+void ExercisePage::startClock() {
+    if (isVisible()) {
+        clock_.start();
+    } else {
+        clock_.invalidate();
+    }
+}
+
+void ExercisePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    framework::guarded([this] {
+        if (!clock_.isValid()) {
+            clock_.start();
+        }
+    });
 }
 
 void ExercisePage::showExercise() {
@@ -452,7 +471,7 @@ void ExercisePage::BtnSuivantClick() {
         showExercise();
         return;
     }
-    seriesTime_ = clock_.elapsed();
+    seriesTime_ = clock_.isValid() ? clock_.elapsed() : 0;
     finished_ = QDateTime::currentDateTime();
     showResults();
     views_->setCurrentWidget(resultsView_);
@@ -495,7 +514,7 @@ void ExercisePage::showResults() {
 
 void ExercisePage::BtnRecommencerClick() {
     session_->restart();
-    clock_.start();
+    startClock();
     showExercise();
 }
 

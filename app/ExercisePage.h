@@ -93,6 +93,9 @@ public:
     void BtnEnregistrerResultatsClick();
     void BtnImprimerResultatsClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     // A teacher's equation offered for a series, and why it cannot make one (empty when it can).
     struct OwnEquation;
@@ -103,6 +106,7 @@ private:
     QWidget* buildClassOption(QWidget* parent);
     controls::TGlyphButton* command(QWidget* parent, const char* name, const QString& caption);
 
+    void startClock();
     void showExercise();
     void showVerdict(const QString& verdict, model::Outcome outcome);
     void showProgress();

@@ -7,17 +7,23 @@
 #include "app/ExercisePage.h"
 #include "app/MainWindowSupport.h"
 #include "framework/Announcement.h"
+#include "framework/FileSaving.h"
+#include "framework/TableText.h"
 #include "support/Eventually.h"
 #include "support/ModalDialogs.h"
 
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QPointer>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 namespace app_testing {
 namespace {
@@ -135,14 +141,41 @@ TEST_F(ExercisePageTest, AWholeLevelTwoSeriesWithATryAgainASolutionAndTheResults
     EXPECT_TRUE(copied.startsWith(QStringLiteral("Élève\tLéa Martin\n"))) << copied.toStdString();
     EXPECT_TRUE(copied.contains(QStringLiteral("Série n°\t1\n")));
     EXPECT_TRUE(copied.contains(QStringLiteral("7 / 10")));
-    press(page()->BtnCopierResultats);
-    EXPECT_EQ(QApplication::clipboard()->text(), copied) << "the name is not asked again";
+    // Saved for a spreadsheet, the name not asked again.
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("resultats.csv"));
+    testing_support::whenModal<QFileDialog>(QString::fromLatin1(framework::saveDialogName),
+                                            [&](QFileDialog* d) {
+                                                d->selectFile(path);
+                                                static_cast<QDialog*>(d)->accept();
+                                            });
+    press(page()->BtnEnregistrerResultats);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << errors().join(QLatin1Char('\n')).toStdString();
+    const QByteArray csv = saved.readAll();
+    EXPECT_TRUE(csv.startsWith(QByteArray(framework::utf8ByteOrderMark) +
+                               QStringLiteral("Élève;Léa Martin\n").toUtf8()));
+    EXPECT_TRUE(QString::fromUtf8(csv).contains(
+        QStringLiteral("\n5;2 H2(g) + O2(g) \u2192 2 H2O(l);2,56 et 1,28;1;Juste au premier essai;2\n")));
 
     press(page()->BtnRecommencer);
     EXPECT_EQ(page()->session().index(), 0);
     EXPECT_EQ(page()->session().total(), 0);
     EXPECT_TRUE(page()->BtnVerifier->isVisible());
     EXPECT_TRUE(errors().isEmpty()) << errors().join(QLatin1Char('\n')).toStdString();
+}
+
+// A series number typed and left by a click into a field draws the new series during that click.
+TEST_F(ExercisePageTest, ASeriesNumberLeftByAClickIntoAFieldDrawsTheNewSeries) {
+    openPage(1);
+    page()->NumeroSerie->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page()->NumeroSerie, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(page()->NumeroSerie, QStringLiteral("42"));
+    const QPointer<QWidget> field = page()->Reponses->tabOrder()[1];
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    EXPECT_EQ(page()->session().series().number, 42);
+    ASSERT_EVENTUALLY(field.isNull());
+    EXPECT_TRUE(page()->Enonce->text().contains(QString::fromStdString(exercise().quantity1)));
 }
 
 // While the class predicts, neither the screen nor a screen reader gives xmax away; "Révéler" shows it,
