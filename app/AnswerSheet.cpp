@@ -211,9 +211,9 @@ QWidget* AnswerSheet::answerBox(QWidget* parent, std::size_t index, bool markBes
     answer.mark->setWordWrap(true);
     answer.mark->setMargin(2);
     answer.mark->hide();
-    lines->addWidget(answer.mark, markBeside ? 1 : 0);
+    lines->addWidget(answer.mark);
     if (markBeside) {
-        lines->addStretch(); // the field keeps its place while its mark is hidden
+        lines->addStretch(1); // the mark as wide as its words, the field in its place while it is hidden
     }
     return box;
 }

@@ -454,16 +454,18 @@ void ExercisePage::BtnSolutionClick() {
     Reponses->showSolution();
     Conseils->clear();
     const model::Exercise& exercise = session_->exercise();
+    // Loaded first: the first page announces the equation it loads, and the verdict is what the pupil
+    // must hear last.
+    if (OnShowSolution) {
+        OnShowSolution(exercise, exercise.presetNumber > 0 ? windows::presetText(exercise.presetNumber)
+                                                           : ownEquationLine_);
+    }
     showVerdict(
         QStringLiteral("Solution : chaque champ montre la valeur attendue. L'exercice est chargé sur la page "
                        "« Réaction chimique », le curseur à l'avancement maximal."),
         model::Outcome::Closed);
     showProgress();
     updateCommands();
-    if (OnShowSolution) {
-        OnShowSolution(exercise, exercise.presetNumber > 0 ? windows::presetText(exercise.presetNumber)
-                                                           : ownEquationLine_);
-    }
 }
 
 void ExercisePage::BtnSuivantClick() {

@@ -110,6 +110,7 @@ TEST_F(ExercisePageTest, AWholeLevelTwoSeriesWithATryAgainASolutionAndTheResults
     EXPECT_EQ(field(2)->text(), QString::fromStdString(third.quantity2));
     EXPECT_EQ(slider()->position(), app::support::sliderMaximum);
     EXPECT_TRUE(box(third.presetNumber)->isChecked());
+    EXPECT_EQ(said(), verdict()) << "heard after the equation loaded";
     EXPECT_EQ(page()->session().total(), 3);
     press(page()->BtnSuivant);
 
