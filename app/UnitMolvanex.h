@@ -91,6 +91,9 @@ public:
     bool fourthCurveLifted() const override;
     double xmax() const override { return xmax_; }
     QRect workArea() const override;
+    void saveSituation(QWidget* parent, const QString& quantity1, const QString& quantity2,
+                       double advancement) override;
+    std::optional<double> chooseAndOpenSituation(QWidget* parent) override;
 
     // Creation and activation.
     void FormCreate();
@@ -117,9 +120,9 @@ public:
     // A teacher's equation, from the editor or the teacher's list: loaded with the quantities the
     // pupil has typed, no box of the row checked.
     void useTeachersEquation(const windows::EquationChoice& choice);
-    // A situation file: its equation, its two quantities and X. A file that cannot be used changes
-    // nothing and fails with a French message.
-    void openSituation(const QString& path);
+    // A situation file: its equation, its two quantities and X; returns the advancement it holds. A
+    // file that cannot be used changes nothing and fails with a French message.
+    double openSituation(const QString& path);
     // The loaded equation's one-line text, as a situation keeps it.
     const QString& loadedEquationLine() const { return equationLine_; }
     void initialise_graphe();

@@ -20,9 +20,6 @@
 #include <QMenu>
 #include <QTabWidget>
 
-#include <algorithm>
-#include <cmath>
-
 // The teacher's own equations and the situation files: the page "Mes équations", loading a teacher's
 // equation, and opening and saving situations.
 
@@ -53,12 +50,8 @@ void TFiche_molvanex::buildTeacherPage() {
 
 // After the items every chart menu ends with.
 void TFiche_molvanex::addSituationItems(QMenu* menu) {
-    menu->addSeparator();
-    framework::addMenuItem(menu, QStringLiteral("OuvrirSituation"), QStringLiteral("Ouvrir une situation…"),
-                           [this] { OuvrirSituationClick(); });
-    framework::addMenuItem(menu, QStringLiteral("EnregistrerSituation"),
-                           QStringLiteral("Enregistrer la situation…"),
-                           [this] { EnregistrerSituationClick(); });
+    windows::addSituationItems(
+        *menu, [this] { OuvrirSituationClick(); }, [this] { EnregistrerSituationClick(); });
 }
 
 void TFiche_molvanex::useTeachersEquation(const windows::EquationChoice& choice) {
@@ -75,7 +68,7 @@ void TFiche_molvanex::loadTeachersEquation(const windows::EquationChoice& choice
     loadEquation(choice.record, MaskEdit11i->text(), MaskEdit22i->text());
 }
 
-void TFiche_molvanex::openSituation(const QString& path) {
+double TFiche_molvanex::openSituation(const QString& path) {
     const windows::Situation situation = windows::readSituation(windows::readWholeFile(path), path);
     const windows::EquationChoice choice = windows::chooseEquation(situation.equation, situation.names);
     const QString quantity1 = framework::textG15(situation.quantities[0]);
@@ -90,25 +83,34 @@ void TFiche_molvanex::openSituation(const QString& path) {
     PageControl1->setCurrentWidget(TabSheet1);
     reactiflimitant();
     // X goes to the nearest position the slider can take.
-    const double share = xmax_ > 0 ? situation.advancement / xmax_ : 0;
-    const int position = std::isfinite(share) ? int(std::lround(std::clamp(share, 0.0, 1.0) * 100)) : 0;
-    BarEvolution->setPosition(position);
+    BarEvolution->setPosition(model::positionNearest(situation.advancement, xmax_));
+    return situation.advancement;
+}
+
+std::optional<double> TFiche_molvanex::chooseAndOpenSituation(QWidget* parent) {
+    const QString path =
+        framework::openFileName(parent, QStringLiteral("Ouvrir une situation"), {windows::situationFilter()});
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return openSituation(path);
 }
 
 void TFiche_molvanex::OuvrirSituationClick() {
-    const QString path =
-        framework::openFileName(this, QStringLiteral("Ouvrir une situation"), {windows::situationFilter()});
-    if (!path.isEmpty()) {
-        openSituation(path);
-    }
+    chooseAndOpenSituation(this);
 }
 
 void TFiche_molvanex::EnregistrerSituationClick() {
+    saveSituation(this, MaskEdit11i->text(), MaskEdit22i->text(),
+                  model::advancementAt(BarEvolution->position(), xmax_));
+}
+
+void TFiche_molvanex::saveSituation(QWidget* parent, const QString& quantity1, const QString& quantity2,
+                                    double advancement) {
     windows::Situation situation;
     situation.equation = equationLine_;
-    situation.quantities = {framework::strictReal(MaskEdit11i->text()),
-                            framework::strictReal(MaskEdit22i->text())};
-    situation.advancement = model::advancementAt(BarEvolution->position(), xmax_);
+    situation.quantities = {framework::strictReal(quantity1), framework::strictReal(quantity2)};
+    situation.advancement = advancement;
     if (teachersEquation_) {
         for (int slot = 1; slot <= 4; ++slot) {
             if (!plainFormula(slot).isEmpty()) {
@@ -118,7 +120,7 @@ void TFiche_molvanex::EnregistrerSituationClick() {
     }
     const QByteArray json = windows::situationJson(situation);
     framework::saveFileAs(
-        this, QStringLiteral("Enregistrer la situation"),
+        parent, QStringLiteral("Enregistrer la situation"),
         QStringLiteral("situation-%1.%2").arg(fileStem(), QString::fromLatin1(windows::situationSuffix)),
         {windows::situationFilter()}, [&](QIODevice& file, const QString&) { file.write(json); });
 }

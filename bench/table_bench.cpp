@@ -43,6 +43,9 @@ public:
     bool seventhEquationChecked() const override { return false; }
     double xmax() const override { return 2.5; }
     QRect workArea() const override { return {0, 0, 1024, 738}; }
+    // The table never opens nor saves a situation.
+    void saveSituation(QWidget*, const QString&, const QString&, double) override {}
+    std::optional<double> chooseAndOpenSituation(QWidget*) override { return std::nullopt; }
 };
 
 void OpenFillAndScrollToTheEnd(benchmark::State& state) {

@@ -49,6 +49,11 @@ double scaledAdvancement(long long k, long long divisor, double x) {
     return q + (r + lo) / d;
 }
 
+int positionNearest(double x, double xmax) {
+    const double share = xmax > 0 ? x / xmax : 0;
+    return std::isfinite(share) ? int(std::lround(std::clamp(share, 0.0, 1.0) * 100)) : 0;
+}
+
 Quantities quantitiesAt(double n1, double n2, const Coefficients& a, double x) {
     return {n1 - a.a1 * x, n2 - a.a2 * x, a.a3 * x, a.a4 * x};
 }

@@ -63,6 +63,9 @@ inline double advancementAt(int p, double xmax) {
     return scaledAdvancement(p, 100, xmax);
 }
 
+// The slider position (0..100) nearest to advancement x: 0 for a nonsensical x or xmax.
+int positionNearest(double x, double xmax);
+
 Quantities quantitiesAt(double n1, double n2, const Coefficients& a, double x);
 
 // The final state is shown when X equals xmax exactly.

@@ -1,7 +1,9 @@
 #include "windows/MainFormData.h"
 
 #include "framework/LocaleText.h"
+#include "framework/Menu.h"
 
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -46,6 +48,14 @@ QStringList MainFormData::chartHeading(const QString& n1, const QString& n2, con
     return {equationText(),
             QStringLiteral("Quantités initiales : %1 ; %2").arg(quantity(1, n1), quantity(2, n2)),
             QStringLiteral("Avancement : X = %1 mol").arg(x.trimmed())};
+}
+
+void addSituationItems(QMenu& menu, std::function<void()> open, std::function<void()> save) {
+    menu.addSeparator();
+    framework::addMenuItem(&menu, QStringLiteral("OuvrirSituation"), QStringLiteral("Ouvrir une situation…"),
+                           std::move(open));
+    framework::addMenuItem(&menu, QStringLiteral("EnregistrerSituation"),
+                           QStringLiteral("Enregistrer la situation…"), std::move(save));
 }
 
 } // namespace windows

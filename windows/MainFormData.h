@@ -9,6 +9,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
+class QMenu;
+class QWidget;
+
 namespace windows {
 
 class MainFormData {
@@ -46,6 +52,16 @@ public:
     // window shows them (texts in mol), "Quantités initiales : n(C(s)) = 2,5 mol ; n(O2(g)) = 5 mol" and
     // "Avancement : X = 1,250 mol".
     QStringList chartHeading(const QString& n1, const QString& n2, const QString& x) const;
+
+    // Situation files, from any window's chart menu: the current equation saved with the quantities and
+    // X that window shows, or a file the user chooses loaded into the main window, which then gives the
+    // advancement the file holds (nothing when no file was loaded).
+    virtual void saveSituation(QWidget* parent, const QString& quantity1, const QString& quantity2,
+                               double advancement) = 0;
+    virtual std::optional<double> chooseAndOpenSituation(QWidget* parent) = 0;
 };
+
+// The situation items that end a chart menu, after a separator.
+void addSituationItems(QMenu& menu, std::function<void()> open, std::function<void()> save);
 
 } // namespace windows

@@ -427,6 +427,20 @@ void TFicheZoom::buildMenu() {
         view->setHeading([this] { return main_.chartHeading(n1z->text(), n2z->text(), nx->caption()); });
     }
     addWorksheetItems(*MenuGrapheZoom, this, [this] { return worksheetSource(); });
+    // What the zoom window shows is saved; an opened situation goes to the main window, and this window
+    // shows it as at its opening, X where the file puts it.
+    addSituationItems(
+        *MenuGrapheZoom,
+        [this] {
+            if (const std::optional<double> advancement = main_.chooseAndOpenSituation(this)) {
+                FormActivate();
+                BarZoom->setPosition(model::positionNearest(*advancement, xmaxZoom_));
+            }
+        },
+        [this] {
+            main_.saveSituation(this, n1z->text(), n2z->text(),
+                                model::advancementAt(BarZoom->position(), xmaxZoom_));
+        });
 }
 
 void TFicheZoom::buildScaleKeys() {

@@ -8,6 +8,8 @@
 #include "windows/MainFormData.h"
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace windows_tests {
 
@@ -58,6 +60,23 @@ public:
     bool seventhEquationChecked() const override { return seventh; }
     double xmax() const override { return xmaxValue; }
     QRect workArea() const override { return area; }
+    // A situation saved, or the one the user opens: its two quantities and X.
+    struct Situation {
+        QString quantity1;
+        QString quantity2;
+        double advancement = 0;
+    };
+    void saveSituation(QWidget*, const QString& quantity1, const QString& quantity2,
+                       double advancement) override {
+        savedSituations.push_back({quantity1, quantity2, advancement});
+    }
+    std::optional<double> chooseAndOpenSituation(QWidget*) override {
+        if (!situationToOpen) {
+            return std::nullopt; // the user cancelled
+        }
+        setQuantities(situationToOpen->quantity1, situationToOpen->quantity2);
+        return situationToOpen->advancement;
+    }
 
     std::array<QString, 4> formulas;
     std::array<QString, 4> coefficients;
@@ -69,6 +88,8 @@ public:
     double xmaxValue = 0;
     int coefficientWrites = 0;
     QRect area{0, 0, 1200, 800};
+    std::vector<Situation> savedSituations;
+    std::optional<Situation> situationToOpen;
 };
 
 } // namespace windows_tests

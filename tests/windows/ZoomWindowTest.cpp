@@ -632,6 +632,15 @@ TEST_F(ZoomWindow, LineSizeFiveWidensAllEightLines) {
     EXPECT_EQ(chartOf(*window, "Courbe_1")->popupMenu()->objectName(), QStringLiteral("MenuGrapheZoom"));
 }
 
+// Opens the chart's menu with the mouse and clicks the item.
+void chooseMenuItem(chart::TChartView* chart, const char* item) {
+    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, chart->rect().center());
+    QMenu* menu = chart->popupMenu();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                      menu->actionGeometry(menu->findChild<QAction*>(QString::fromLatin1(item))).center());
+}
+
 // Saves the chart's image through its menu, typing the file's name into the save dialog.
 void saveImage(chart::TChartView* chart, const QString& path, const char* item = "EnregistrerImage") {
     testing_support::whenModal<QFileDialog>(
@@ -642,11 +651,27 @@ void saveImage(chart::TChartView* chart, const QString& path, const char* item =
             QTest::keyClicks(edit, QFileInfo(path).fileName());
             QTest::keyClick(edit, Qt::Key_Return);
         });
-    QTest::mouseClick(chart, Qt::RightButton, Qt::NoModifier, chart->rect().center());
-    QMenu* menu = chart->popupMenu();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
-    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
-                      menu->actionGeometry(menu->findChild<QAction*>(QString::fromLatin1(item))).center());
+    chooseMenuItem(chart, item);
+}
+
+TEST_F(ZoomWindow, SavesTheSituationItShowsAndShowsAnOpenedOneWithItsAdvancement) {
+    auto window = open();
+    typeInto(field(*window, "n1z"), QStringLiteral("3"));
+    slider(*window)->setPosition(40);
+    chooseMenuItem(chartOf(*window, "Courbe_1"), "EnregistrerSituation");
+    ASSERT_EQ(main.savedSituations.size(), 1u);
+    EXPECT_EQ(main.savedSituations[0].quantity1, QStringLiteral("3"));
+    EXPECT_EQ(main.savedSituations[0].quantity2, main.quantities[1]);
+    EXPECT_DOUBLE_EQ(main.savedSituations[0].advancement, model::advancementAt(40, window->xmaxZoom()));
+
+    // C + O2 from 4 and 2 mol: xmax is 2, and X = 0,5 mol is the slider's quarter.
+    main.situationToOpen = {QStringLiteral("4"), QStringLiteral("2"), 0.5};
+    chooseMenuItem(chartOf(*window, "courbe_11"), "OuvrirSituation");
+    EXPECT_EQ(field(*window, "n1z")->text(), QStringLiteral("4"));
+    EXPECT_DOUBLE_EQ(window->xmaxZoom(), 2);
+    EXPECT_EQ(slider(*window)->position(), 25);
+    EXPECT_EQ(text(*window, "nx"), QStringLiteral("0,500"));
+    EXPECT_TRUE(errorBoxes().isEmpty());
 }
 
 TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
@@ -660,7 +685,8 @@ TEST_F(ZoomWindow, TheChartMenuEndsWithTheImageItemsWhichSavePngAndSvgAndCopy) {
         captions.join(QLatin1Char('|')),
         QStringLiteral("Taille des droites|Echelle de graduations||Copier "
                        "l'image|Enregistrer l'image sous…|Imprimer…|Enregistrer l'image pour l'impression…|"
-                       "Imprimer sur fond blanc…||Imprimer une fiche…|Imprimer la fiche corrigée…"));
+                       "Imprimer sur fond blanc…||Imprimer une fiche…|Imprimer la fiche corrigée…||"
+                       "Ouvrir une situation…|Enregistrer la situation…"));
 
     // A name typed without a suffix is a PNG image, twice the chart's size.
     QTemporaryDir folder;
