@@ -1,5 +1,6 @@
 #include "framework/AccessibleTable.h"
 
+#include "framework/AccessibleCell.h"
 #include "framework/ErrorGuard.h"
 
 #include <QAccessibleWidget>
@@ -45,45 +46,17 @@ template <class Holder> Holder* holderOf(const QObject* object, const QString& n
 
 class TableAccessible;
 
-class CellAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class CellAccessible final : public AccessibleCell<TableAccessible> {
 public:
-    CellAccessible(TableAccessible* table, int row, int column)
-        : table_(table)
-        , row_(row)
-        , column_(column) {}
+    using AccessibleCell::AccessibleCell;
 
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
-    void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this)
-                                                       : nullptr;
-    }
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return column_; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override;
-
-private:
-    TableAccessible* table_;
-    int row_;
-    int column_;
 };
 
 class TableAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -187,18 +160,6 @@ private:
     mutable std::map<std::pair<int, int>, QAccessible::Id> cells_;
 };
 
-bool CellAccessible::isValid() const {
-    return table_->isValid() && row_ < table_->rowCount() && column_ < table_->columnCount();
-}
-QWindow* CellAccessible::window() const {
-    return table_->window();
-}
-QAccessibleInterface* CellAccessible::parent() const {
-    return table_;
-}
-QAccessibleInterface* CellAccessible::table() const {
-    return table_;
-}
 QString CellAccessible::text(QAccessible::Text kind) const {
     switch (kind) {
     case QAccessible::Name:

@@ -1,5 +1,6 @@
 #include "windows/MeasurementGridAccessible.h"
 
+#include "framework/AccessibleCell.h"
 #include "framework/AccessibleFactory.h"
 #include "windows/MeasurementGrid.h"
 
@@ -83,51 +84,27 @@ class GridAccessible;
 
 // One item of the grid: a cell (row and column from 0), a column heading (row -1), a row heading
 // (column -1; the grid hides them) or the corner (both -1).
-class ItemAccessible final : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class ItemAccessible final : public framework::AccessibleCell<GridAccessible> {
 public:
-    ItemAccessible(GridAccessible* table, int row, int column)
-        : table_(table)
-        , row_(row)
-        , column_(column) {}
+    using AccessibleCell::AccessibleCell;
 
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text kind) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
+    // Headings and the corner are items, not cells.
     void* interface_cast(QAccessible::InterfaceType type) override {
-        return type == QAccessible::TableCellInterface && isCell()
-                   ? static_cast<QAccessibleTableCellInterface*>(this)
-                   : nullptr;
+        return isCell() ? AccessibleCell::interface_cast(type) : nullptr;
     }
 
     bool isSelected() const override;
     QList<QAccessibleInterface*> columnHeaderCells() const override;
-    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return column_; }
-    int rowIndex() const override { return row_; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface* table() const override;
 
     const GridAccessible* owner() const { return table_; }
 
 private:
     bool isCell() const { return row_ >= 0 && column_ >= 0; }
     QModelIndex index() const;
-
-    GridAccessible* table_;
-    int row_;
-    int column_;
 };
 
 class GridAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -274,18 +251,6 @@ private:
     mutable std::map<std::pair<int, int>, QAccessible::Id> items_;
 };
 
-bool ItemAccessible::isValid() const {
-    return table_->isValid() && row_ < table_->rowCount() && column_ < table_->columnCount();
-}
-QWindow* ItemAccessible::window() const {
-    return table_->window();
-}
-QAccessibleInterface* ItemAccessible::parent() const {
-    return table_;
-}
-QAccessibleInterface* ItemAccessible::table() const {
-    return table_;
-}
 QModelIndex ItemAccessible::index() const {
     return table_->model().index(row_, column_);
 }
