@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace framework {
@@ -27,14 +28,30 @@ public:
 
     int layOut(QPaintDevice& device, const QSizeF& area) override {
         area_ = area;
+        // A table wider than the page is printed smaller, never cut at the page's edge.
+        double points = textPoints;
+        for (int attempt = 0; attempt < 4 && measure(device, points) > area.width(); ++attempt) {
+            points *= area.width() / tableWidth();
+        }
+        heading_.emplace(table_.headingLines, printedLine(table_.document, table_.printed), table_.font,
+                         device.logicalDpiY());
+        const double headings = table_.headingLineCount * line_;
+        rowsPerPage_ = std::max(1, int((area.height() - heading_->height() - headings) / line_));
+        pages_ = std::max(1, (table_.rowCount + rowsPerPage_ - 1) / rowsPerPage_);
+        return pages_;
+    }
+
+    // Sets the fonts, the line and the columns' widths for text of `points` points; returns the table's
+    // width.
+    double measure(QPaintDevice& device, double points) {
         textFont_ = table_.font;
-        textFont_.setPointSizeF(textPoints);
+        textFont_.setPointSizeF(points);
         headingFont_ = textFont_;
         headingFont_.setBold(true);
         const QFontMetricsF textMetrics(textFont_, &device);
         const QFontMetricsF headingMetrics(headingFont_, &device);
         line_ = textMetrics.height() * lineSpacing;
-        padding_ = cellPaddingPoints * device.logicalDpiY() / 72.0;
+        padding_ = cellPaddingPoints * points / textPoints * device.logicalDpiY() / 72.0;
         std::vector<int> rows;
         if (table_.widestRows) {
             rows = table_.widestRows();
@@ -54,13 +71,10 @@ public:
             }
             widths_.push_back(width + 2 * padding_);
         }
-        heading_.emplace(table_.headingLines, printedLine(table_.document, table_.printed), table_.font,
-                         device.logicalDpiY());
-        const double headings = table_.headingLineCount * line_;
-        rowsPerPage_ = std::max(1, int((area.height() - heading_->height() - headings) / line_));
-        pages_ = std::max(1, (table_.rowCount + rowsPerPage_ - 1) / rowsPerPage_);
-        return pages_;
+        return tableWidth();
     }
+
+    double tableWidth() const { return std::accumulate(widths_.begin(), widths_.end(), 0.0); }
 
     void paintPage(QPainter& painter, int index) override {
         heading_->paint(painter, area_.width(), QStringLiteral("page %1 / %2").arg(index + 1).arg(pages_));

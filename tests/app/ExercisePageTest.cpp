@@ -9,8 +9,11 @@
 #include "framework/Announcement.h"
 #include "framework/FileSaving.h"
 #include "framework/TableText.h"
+#include "model/ChemicalEquation.h"
+#include "model/EquationParser.h"
 #include "support/Eventually.h"
 #include "support/ModalDialogs.h"
+#include "windows/EquationList.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -177,6 +180,31 @@ TEST_F(ExercisePageTest, ASeriesNumberLeftByAClickIntoAFieldDrawsTheNewSeries) {
     EXPECT_EQ(page()->session().series().number, 42);
     ASSERT_EVENTUALLY(field.isNull());
     EXPECT_TRUE(page()->Enonce->text().contains(QString::fromStdString(exercise().quantity1)));
+}
+
+// A series on a teacher's kept equation: its statements and its solution use that equation.
+TEST_F(ExercisePageTest, ASeriesOnATeachersEquation) {
+    const model::ChemicalEquation zinc =
+        model::parseEquation("Zn(s) + 2 H^+(aq) -> Zn^2+(aq) + H2(g)").equation.value();
+    window().close();
+    {
+        windows::EquationList list;
+        list.keep({QString::fromStdString(model::canonicalText(zinc)), QStringLiteral("Zinc et acide"), {}});
+    }
+    MainWindowTest::SetUp();
+    openPage(1);
+    page()->EquationsSerie->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(page()->EquationsSerie, Qt::Key_Down);
+    EXPECT_EQ(page()->EquationsSerie->currentText(), QStringLiteral("Zinc et acide"));
+    EXPECT_EQ(exercise().presetNumber, 0);
+    EXPECT_TRUE(page()->Enonce->text().contains(QStringLiteral("Zn(s) + 2 H+(aq)"))) << exercise().statement;
+    press(page()->BtnSolution);
+    for (int preset = 1; preset <= 7; ++preset) {
+        EXPECT_FALSE(box(preset)->isChecked()) << preset;
+    }
+    EXPECT_EQ(field(1)->text(), QString::fromStdString(exercise().quantity1));
+    EXPECT_EQ(slider()->position(), app::support::sliderMaximum);
+    QFile::remove(windows::EquationList::defaultPath());
 }
 
 // While the class predicts, neither the screen nor a screen reader gives xmax away; "Révéler" shows it,

@@ -2,14 +2,17 @@
 // renders to a picture of its first page.
 #include "ScreenshotRegistry.h"
 
+#include "app/SeriesReport.h"
 #include "app/UnitMolvanex.h"
 #include "chart/ChartView.h"
 #include "controls/BevelCheck.h"
+#include "framework/LocaleText.h"
 #include "framework/Printing.h"
 #include "framework/TrackBar.h"
 #include "windows/MeasurementGrid.h"
 #include "windows/UniteTableau.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -55,6 +58,31 @@ const shots::Registrar table(QStringLiteral("print-table"), [] {
     windows::TFicheTab window(lesson.main, nullptr);
     return firstPage(
         *window.findChild<windows::TMeasurementGrid*>(QStringLiteral("Tableau"))->printout(printed));
+});
+
+// The results of series 1 at level 2: right, right at the second try, the solution seen, right, right.
+const shots::Registrar exerciseResults(QStringLiteral("print-exercise-results"), [] {
+    model::SeriesSession session(
+        model::catalogueSeries(1, model::Level::FinalState, framework::numberLocale()));
+    for (int i = 0; i < model::exercisesPerSeries; ++i) {
+        std::vector<std::string> answers;
+        for (const model::Field& field : session.exercise().fields) {
+            answers.push_back(field.expected);
+        }
+        if (i == 1) {
+            session.check(std::vector<std::string>(answers.size(), "99"));
+        }
+        if (i == 2) {
+            session.showSolution();
+        } else {
+            session.check(answers);
+        }
+        session.next();
+    }
+    const app::SeriesReport report =
+        app::seriesReport(session, QStringLiteral("Léa Martin"),
+                          QStringLiteral("les sept équations du programme"), printed, (6 * 60 + 12) * 1000);
+    return firstPage(*report.printout(QApplication::font(), printed));
 });
 
 } // namespace
