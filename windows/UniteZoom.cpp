@@ -671,6 +671,8 @@ void TFicheZoom::layoutColumns() {
     const int pageWidth = std::max(0, width() - layoutColumn());
     PageControleZoom->setGeometry(0, 0, pageWidth, height());
     Panelmenu->setGeometry(pageWidth, 0, width() - pageWidth, height());
+    // A larger scale widens the column: the scale shown goes with the pages' edge, clear of the column.
+    placeScaleLabel();
 }
 
 void TFicheZoom::resizeEvent(QResizeEvent* event) {
@@ -682,7 +684,6 @@ void TFicheZoom::resizeEvent(QResizeEvent* event) {
         }
         layoutColumns();
         sharePageBetweenCharts();
-        placeScaleLabel();
     });
 }
 

@@ -181,6 +181,8 @@ TEST_F(ZoomWindow, CtrlKeysScaleByQuartersUpToTheLargestScaleThatFits) {
         EXPECT_EQ(window->scalePercent(), top);
         EXPECT_EQ(shown->text(), QStringLiteral("%1 % (maximum)").arg(top));
         EXPECT_TRUE(shown->isVisible());
+        EXPECT_TRUE(child(*window, "PageControleZoom")->geometry().contains(shown->geometry()))
+            << "the scale shown runs over the column at " << top << " %";
         EXPECT_EQ(window->findChild<QTabBar*>()->font().pixelSize(), std::lrint(11 * top / 100.0));
         for (QWidget* control : child(*window, "Panelmenu")->findChildren<QWidget*>()) {
             if (control->isVisible()) {
