@@ -4,6 +4,7 @@
 #include "app/MainWindowSupport.h"
 #include "controls/MarkupImageList.h" // complete before the label header, whose QPointer needs it
 #include "controls/markuplabel.h"
+#include "framework/Edit.h"
 #include "framework/ErrorGuard.h"
 #include "framework/LocaleText.h"
 #include "framework/QtColor.h"
@@ -183,6 +184,7 @@ QWidget* AnswerSheet::answerBox(QWidget* parent, std::size_t index, bool markBes
         input = answer.list;
     } else {
         answer.edit = new QLineEdit(box);
+        answer.edit->setMaxLength(framework::longestFieldText);
         answer.edit->setPlaceholderText(
             field.kind() == model::AnswerKind::Expression ? QStringLiteral("… X") : QStringLiteral("mol"));
         connect(answer.edit, &QLineEdit::textEdited, this,

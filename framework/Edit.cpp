@@ -9,6 +9,7 @@ namespace framework {
 
 TEdit::TEdit(QWidget* parent)
     : QLineEdit(parent) {
+    setMaxLength(longestFieldText);
     connect(this, &QLineEdit::textEdited, this, [this] { guarded([this] { raiseEvent(OnChange, this); }); });
 }
 

@@ -8,6 +8,10 @@
 
 namespace framework {
 
+// No field of the program is meant for more than a line: a longer paste (a whole document, thousands of
+// invisible characters) is cut there rather than laid out and drawn for tens of milliseconds.
+inline constexpr int longestFieldText = 256;
+
 class TEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(QString Text READ text WRITE setText)
