@@ -6,10 +6,10 @@
 #include "framework/ErrorGuard.h"
 #include "framework/FileOpening.h"
 #include "framework/FileSaving.h"
+#include "framework/Question.h"
 #include "framework/StaticText.h"
 #include "windows/EquationList.h"
 
-#include <QAbstractButton>
 #include <QIODevice>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -55,14 +55,11 @@ framework::TStaticText* explanation(QWidget* parent, const QString& text, int to
 }
 
 bool confirmed(QWidget* parent, const char* name, const QString& question, const QString& yes) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Mes équations"), question,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QString::fromLatin1(name));
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    box.button(QMessageBox::Yes)->setText(yes);
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
-    return box.exec() == QMessageBox::Yes;
+    return framework::confirmed(parent, {.title = QStringLiteral("Mes équations"),
+                                         .text = question,
+                                         .objectName = QString::fromLatin1(name),
+                                         .yes = yes,
+                                         .no = QStringLiteral("&Non")});
 }
 
 } // namespace

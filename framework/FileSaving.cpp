@@ -1,13 +1,12 @@
 #include "framework/FileSaving.h"
 
+#include "framework/Question.h"
 #include "framework/Settings.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -31,16 +30,14 @@ QString suffixOfFilter(const QString& filter) {
 }
 
 bool replaceConfirmed(QWidget* parent, const QString& title, const QString& path) {
-    QMessageBox question(QMessageBox::Warning, title,
-                         QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?")
-                             .arg(QFileInfo(path).fileName()),
-                         QMessageBox::Yes | QMessageBox::No, parent);
-    question.setObjectName(QString::fromLatin1(replaceQuestionName));
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::No);
-    question.button(QMessageBox::Yes)->setText(QStringLiteral("&Remplacer"));
-    question.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
-    return question.exec() == QMessageBox::Yes;
+    return confirmed(parent,
+                     {.icon = QMessageBox::Warning,
+                      .title = title,
+                      .text = QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?")
+                                  .arg(QFileInfo(path).fileName()),
+                      .objectName = QString::fromLatin1(replaceQuestionName),
+                      .yes = QStringLiteral("&Remplacer"),
+                      .no = QStringLiteral("&Non")});
 }
 
 // Forwards the writer's bytes to the file and remembers a write that did not take them all: a full disk

@@ -3,13 +3,12 @@
 #include "framework/ErrorGuard.h"
 #include "framework/FileSaving.h"
 #include "framework/LongWork.h"
+#include "framework/Question.h"
 #include "framework/Settings.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -50,16 +49,13 @@ std::vector<int> chosenPages(int count, const QPageRanges& ranges) {
 }
 
 bool manyPagesConfirmed(QWidget* parent, std::size_t pages) {
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Imprimer"),
-                         QStringLiteral("L'impression fera %1 pages.\nVoulez-vous vraiment les imprimer ?")
+    return confirmed(
+        parent, {.title = QStringLiteral("Imprimer"),
+                 .text = QStringLiteral("L'impression fera %1 pages.\nVoulez-vous vraiment les imprimer ?")
                              .arg(QLocale().toString(qulonglong(pages))),
-                         QMessageBox::Yes | QMessageBox::No, parent);
-    question.setObjectName(QString::fromLatin1(pageCountQuestionName));
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::No);
-    question.button(QMessageBox::Yes)->setText(QStringLiteral("&Imprimer"));
-    question.button(QMessageBox::No)->setText(QStringLiteral("&Annuler"));
-    return question.exec() == QMessageBox::Yes;
+                 .objectName = QString::fromLatin1(pageCountQuestionName),
+                 .yes = QStringLiteral("&Imprimer"),
+                 .no = QStringLiteral("&Annuler")});
 }
 
 // Paints the pages one after the other, in slices of the event loop, with a progress dialog over parent

@@ -6,6 +6,7 @@
 #include "framework/Edit.h"
 #include "framework/ErrorGuard.h"
 #include "framework/LocaleText.h"
+#include "framework/Question.h"
 #include "framework/StaticText.h"
 #include "model/Balance.h"
 #include "model/EquationParser.h"
@@ -14,9 +15,7 @@
 #include "windows/FormStyle.h"
 #include "windows/UpDown.h"
 
-#include <QAbstractButton>
 #include <QFrame>
-#include <QMessageBox>
 #include <QVBoxLayout>
 
 namespace windows {
@@ -335,14 +334,14 @@ void TFicheNouvelleEquation::EnregistrerClick() {
     const int index = links_.list->indexOf(kept.text);
     if (index >= 0) {
         const KeptEquation& former = links_.list->equations()[std::size_t(index)];
-        QMessageBox question(QMessageBox::Question, windowTitle(),
-                             QStringLiteral("L'équation « %1 » est déjà dans la liste. La remplacer ?")
-                                 .arg(former.listedName()),
-                             QMessageBox::Yes | QMessageBox::No, this);
-        question.setObjectName(QStringLiteral("ReplaceKeptEquation"));
-        question.button(QMessageBox::Yes)->setText(QStringLiteral("&Remplacer"));
-        question.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
-        if (question.exec() != QMessageBox::Yes) {
+        if (!framework::confirmed(
+                this, {.title = windowTitle(),
+                       .text = QStringLiteral("L'équation « %1 » est déjà dans la liste. La remplacer ?")
+                                   .arg(former.listedName()),
+                       .objectName = QStringLiteral("ReplaceKeptEquation"),
+                       .yes = QStringLiteral("&Remplacer"),
+                       .no = QStringLiteral("&Non"),
+                       .byDefault = QMessageBox::NoButton})) {
             return;
         }
         kept.title = former.title;
@@ -396,16 +395,17 @@ bool TFicheNouvelleEquation::fillGroups(const model::Equation& record) {
         }
     }
     if (!lost.isEmpty()) {
-        QMessageBox question(
-            QMessageBox::Question, windowTitle(),
-            QStringLiteral(
-                "Les noms et écritures HTML saisis à la main pour %1 seront remplacés. Continuer ?")
-                .arg(lost.join(QStringLiteral(", "))),
-            QMessageBox::Yes | QMessageBox::No, this);
-        question.setObjectName(QStringLiteral("ReplaceTeachersEdits"));
-        question.button(QMessageBox::Yes)->setText(QStringLiteral("&Remplacer"));
-        question.button(QMessageBox::No)->setText(QStringLiteral("&Annuler"));
-        if (question.exec() != QMessageBox::Yes) {
+        if (!framework::confirmed(
+                this,
+                {.title = windowTitle(),
+                 .text =
+                     QStringLiteral(
+                         "Les noms et écritures HTML saisis à la main pour %1 seront remplacés. Continuer ?")
+                         .arg(lost.join(QStringLiteral(", "))),
+                 .objectName = QStringLiteral("ReplaceTeachersEdits"),
+                 .yes = QStringLiteral("&Remplacer"),
+                 .no = QStringLiteral("&Annuler"),
+                 .byDefault = QMessageBox::NoButton})) {
             tell(QStringLiteral("Les champs n'ont pas été modifiés."), false);
             return false;
         }
